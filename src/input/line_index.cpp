@@ -1,0 +1,65 @@
+#include "input/line_index.h"
+
+namespace qfc {
+namespace {
+
+constexpr std::size_t kInitialSlots = 16;
+
+[[nodiscard]] bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+}  // namespace
+
+void LineIndex::Clear() {
+  for (std::uint32_t slot : used_) slots_[slot] = Entry{};
+  used_.clear();
+}
+
+std::size_t LineIndex::FindSlot(const LineList& lines, std::string_view text,
+                                std::uint64_t hash) const {
+  // Linear probing; returns the slot holding the text or the free slot where
+  // it belongs.
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t slot = static_cast<std::size_t>(hash) & mask;; slot = (slot + 1) & mask) {
+    const Entry& entry = slots_[slot];
+    if (entry.firstLine == 0) return slot;
+    if (entry.hash == hash && EqualFolded(lines.Line(entry.firstLine), text)) return slot;
+  }
+}
+
+void LineIndex::Grow(const LineList& lines) {
+  std::vector<Entry> old;
+  old.swap(slots_);
+  slots_.assign(old.empty() ? kInitialSlots : old.size() * 2, Entry{});
+  used_.clear();
+  for (const Entry& entry : old) {
+    if (entry.firstLine == 0) continue;
+    const std::size_t slot = FindSlot(lines, lines.Line(entry.firstLine), entry.hash);
+    slots_[slot] = entry;
+    used_.push_back(static_cast<std::uint32_t>(slot));
+  }
+}
+
+void LineIndex::AddToIndex(const LineList& lines, std::int32_t lineNo) {
+  // Keep the table at most half full.
+  if ((used_.size() + 1) * 2 > slots_.size()) Grow(lines);
+  const std::uint64_t hash = lines.Hash(lineNo);
+  const std::size_t slot = FindSlot(lines, lines.Line(lineNo), hash);
+  Entry& entry = slots_[slot];
+  if (entry.firstLine == 0) {
+    entry = Entry{hash, lineNo, 1};
+    used_.push_back(static_cast<std::uint32_t>(slot));
+  } else {
+    ++entry.occurrences;
+  }
+}
+
+std::int32_t LineIndex::UniqueLineNo(const LineList& lines, std::string_view text,
+                                     std::uint64_t hash) const {
+  if (IsBlank(text) || slots_.empty()) return 0;
+  const Entry& entry = slots_[FindSlot(lines, text, hash)];
+  return entry.occurrences == 1 ? entry.firstLine : 0;
+}
+
+}  // namespace qfc
