@@ -1,0 +1,30 @@
+// The command line: "/1:" marks the left path and "/2:" the right path, in
+// either order; each path runs to the next marker or to the end.
+#pragma once
+
+#include <string>
+
+#include "input/side.h"
+
+namespace qfc {
+
+inline constexpr char kCommandLineSource[] = "ParseCmdLine";
+inline constexpr char kMarkersMissing[] = "Left and Right side file location must be specified.";
+inline constexpr char kLeftFileMissing[] = "Left side file location does not exist.";
+inline constexpr char kRightFileMissing[] = "Right side file location does not exist.";
+
+// Takes the whole command-line tail (without the program's name) and answers
+// the left and the right path, both naming existing files. Throws ErrorRecord
+// with source "ParseCmdLine" when a marker is missing or a file does not exist
+// (the left one is tested first). Quotes are part of a path.
+[[nodiscard]] PerSide<std::string> ParseCmdLine(std::string commandLine);
+
+// True only for a regular file or a symbolic link to one: directories, pipes,
+// devices and sockets would hang or fail the reader later.
+[[nodiscard]] bool IsExistingFile(const std::string& path);
+
+// The arguments after the program's name joined with single blanks, so that
+// an unquoted path with blanks in it survives the shell's splitting.
+[[nodiscard]] std::string JoinCommandLineTail(int argc, const char* const argv[]);
+
+}  // namespace qfc

@@ -1,0 +1,239 @@
+#include "progress/progress_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRect>
+#include <QScreen>
+
+#include "progress/display_text.h"
+#include "progress/program_icon.h"
+#include "version_record.h"
+
+namespace qfc {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int ToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+QRect TwipsRect(int left, int top, int width, int height) {
+  return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
+}
+
+// A phase without a label of its own: it only shows and resets the bar.
+constexpr std::int32_t kBarOnlyPhase = 1;
+
+constexpr int kClientWidthTwips = 7290;
+constexpr int kClientHeightTwips = 3810;
+
+constexpr char kProductName[] = "Quorvelin's  File Compare Utility";
+constexpr char kCloseCaption[] = "Close";
+constexpr char kFontFamily[] = "Arial";
+constexpr double kBodyPointSize = 8.25;
+constexpr double kHeadingPointSize = 9.75;
+
+QFont ArialFont(double pointSize) {
+  QFont font(QString::fromLatin1(kFontFamily));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(pointSize);
+  return font;
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& place) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setGeometry(place);
+  return label;
+}
+
+}  // namespace
+
+ProgressWindow::ProgressWindow(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      lastYield_(std::chrono::steady_clock::now() - kYieldInterval) {
+  // An empty title would make the window system fall back to the program's
+  // name; a blank shows nothing.
+  setWindowTitle(QStringLiteral(" "));
+  setWindowIcon(QIcon(DrawProgramIcon()));
+  setModal(false);
+  setFont(ArialFont(kBodyPointSize));
+  setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
+  BuildControls();
+  CentreOnScreen();
+}
+
+void ProgressWindow::BuildControls() {
+  auto* frame = new QFrame(this);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  frame->setGeometry(TwipsRect(120, 0, 7080, 3690));
+
+  auto* logo = new QLabel(frame);
+  logo->setPixmap(DrawProgramIcon());
+  logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  logo->setGeometry(TwipsRect(120, 315, 615, 585));
+
+  QLabel* product =
+      AddLabel(frame, QString::fromLatin1(kProductName), TwipsRect(945, 360, 3660, 240));
+  product->setFont(ArialFont(kHeadingPointSize));
+
+  version_ = AddLabel(frame,
+                      QStringLiteral("Version %1.%2.%3")
+                          .arg(version::kMajor)
+                          .arg(version::kMinor)
+                          .arg(version::kRevision),
+                      TwipsRect(4920, 360, 1860, 240));
+  version_->setFont(ArialFont(kHeadingPointSize));
+
+  QLabel* legal =
+      AddLabel(frame, ToDisplayText(version::kLegalNotice), TwipsRect(960, 660, 2895, 255));
+  legal->setFont(ArialFont(kBodyPointSize));
+
+  phaseLabels_[kAnalysisPhase] =
+      AddLabel(frame, QString::fromLatin1(kAnalysisLabelText), TwipsRect(240, 1380, 5415, 255));
+  bar_ = new QProgressBar(frame);
+  bar_->setRange(0, kMaxPercent);
+  bar_->setValue(0);
+  bar_->setTextVisible(false);
+  bar_->setGeometry(TwipsRect(240, 1620, 6615, 210));
+  phaseLabels_[kComparisonPhase] =
+      AddLabel(frame, QString::fromLatin1(kComparisonLabelText), TwipsRect(240, 2100, 3375, 255));
+  detail_ = AddLabel(frame, QString(), TwipsRect(240, 2400, 6615, 255));
+
+  auto* rule = new QFrame(frame);
+  rule->setAutoFillBackground(true);
+  rule->setBackgroundRole(QPalette::Mid);
+  rule->setGeometry(TwipsRect(120, 2760, 6855, 15));
+
+  closeButton_ = new QPushButton(QString::fromLatin1(kCloseCaption), frame);
+  closeButton_->setGeometry(TwipsRect(5760, 3240, 1215, 375));
+  connect(closeButton_, &QPushButton::clicked, this, [this] { canceled_ = true; });
+
+  // The company line: present, never written.
+  AddLabel(frame, QString(), TwipsRect(1050, 345, 60, 240));
+
+  for (QLabel* label : phaseLabels_) {
+    if (label != nullptr) label->hide();
+  }
+  bar_->hide();
+  detail_->hide();
+}
+
+void ProgressWindow::CentreOnScreen() {
+  const QScreen* screen =
+      parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  QRect placed(QPoint(), size());
+  placed.moveCenter(screen->geometry().center());
+  move(placed.topLeft());
+}
+
+void ProgressWindow::SetOwner(QWidget* owner) { setParent(owner, windowFlags()); }
+
+void ProgressWindow::InitProgress(std::int32_t phase) {
+  switch (phase) {
+    case kAnalysisPhase:
+    case kBarOnlyPhase:
+      bar_->show();
+      pendingBarValue_ = 0;
+      barValuePending_ = true;
+      ShowPhaseLabel(phase);
+      break;
+    case kComparisonPhase:
+      // The bar keeps what the loader left in it.
+      ShowPhaseLabel(phase);
+      detail_->show();
+      break;
+    default:
+      break;
+  }
+  Yield();
+}
+
+void ProgressWindow::SetProgress(std::int32_t percent) {
+  // Only the top is clamped; the bar itself refuses a value below 0.
+  pendingBarValue_ = percent <= kMaxPercent ? percent : kMaxPercent;
+  barValuePending_ = true;
+  Yield();
+}
+
+void ProgressWindow::SetProgressText(std::string_view text) {
+  pendingDetail_.assign(text);
+  detailPending_ = true;
+  Yield();
+}
+
+void ProgressWindow::SetProgComplete() {
+  pendingBarValue_ = kMaxPercent;
+  barValuePending_ = true;
+  Yield();
+}
+
+bool ProgressWindow::Canceled() {
+  Yield();
+  return canceled_;
+}
+
+void ProgressWindow::YieldNow() {
+  ShowPendingValues();
+  QCoreApplication::processEvents();
+  lastYield_ = std::chrono::steady_clock::now();
+}
+
+void ProgressWindow::Yield() {
+  if (std::chrono::steady_clock::now() - lastYield_ < kYieldInterval) return;
+  YieldNow();
+}
+
+void ProgressWindow::ShowPendingValues() {
+  if (barValuePending_) {
+    bar_->setValue(pendingBarValue_);
+    barValuePending_ = false;
+  }
+  if (detailPending_) {
+    detail_->setText(ToDisplayText(pendingDetail_));
+    detailPending_ = false;
+  }
+}
+
+void ProgressWindow::ShowPhaseLabel(std::int32_t phase) {
+  if (QLabel* label = PhaseLabel(phase)) label->show();
+}
+
+QLabel* ProgressWindow::PhaseLabel(std::int32_t phase) const {
+  if (phase < 0 || static_cast<std::size_t>(phase) >= phaseLabels_.size()) return nullptr;
+  return phaseLabels_[static_cast<std::size_t>(phase)];
+}
+
+int ProgressWindow::BarValue() const { return bar_->value(); }
+
+bool ProgressWindow::IsBarShown() const { return !bar_->isHidden(); }
+
+bool ProgressWindow::IsPhaseLabelShown(std::int32_t phase) const {
+  const QLabel* label = PhaseLabel(phase);
+  return label != nullptr && !label->isHidden();
+}
+
+bool ProgressWindow::IsDetailShown() const { return !detail_->isHidden(); }
+
+QString ProgressWindow::DetailText() const { return detail_->text(); }
+
+QString ProgressWindow::VersionText() const { return version_->text(); }
+
+void ProgressWindow::reject() { closeButton_->click(); }
+
+void ProgressWindow::closeEvent(QCloseEvent* event) {
+  if (event->spontaneous()) {
+    closeButton_->click();
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+}
+
+}  // namespace qfc
