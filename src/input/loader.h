@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "input/load_failure.h"
 #include "input/loaded_text.h"
 #include "input/side.h"
 #include "progress/progress.h"
@@ -18,8 +19,6 @@ inline constexpr std::string_view kBinaryDifferVerdict = "Binary Files Differ!";
 inline constexpr std::string_view kBinaryIdenticalVerdict = "Binary Files are Identical!";
 // First line of the failure message; a CR LF and the description follow.
 inline constexpr std::string_view kBinaryCompareFailure = "Error occurred while processing binary compare.";
-// Description of a failure when a 32-bit counter would overflow.
-inline constexpr std::string_view kOverflowDescription = "Overflow";
 
 struct LoadOutcome {
   bool binaryMode = false;

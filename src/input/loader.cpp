@@ -1,0 +1,158 @@
+// The loader reads each file twice at the same time, as raw 64000-byte chunks
+// and as a text stream one line per cycle, and counts the CR LF pairs in the
+// bytes against the lines delivered. While the counts agree the pair is text,
+// and every line goes into the side's line list and index. The first line of
+// either side that disagrees turns the whole pair binary for good: line reading
+// stops, both sides then read one chunk per cycle in lockstep, and the loop
+// stops at the first differing chunk or at the end of both files.
+//
+// While the pair is text a side reads its next chunk only once its line reader
+// has consumed (counting 2 per line end) at least as much as the chunks have
+// delivered, so the byte reader stays at most one chunk ahead and only one
+// chunk per side is held at a time.
+#include "input/loader.h"
+
+#include <memory>
+#include <new>
+
+#include "input/checked_int32.h"
+#include "input/crlf_count.h"
+#include "input/file_handle.h"
+#include "input/load_failure.h"
+#include "input/progress_percent.h"
+#include "input/read_next_line.h"
+#include "input/text_mode_check.h"
+#include "input/text_reader.h"
+
+namespace qfc {
+namespace {
+
+// Decimal, not 65536: the chunk size the mode decision is tuned to.
+constexpr std::int32_t kChunkSize = 64000;
+
+// Lines are reserved for at most one per this many bytes of file. The
+// reservation costs address space only until lines are stored; shorter lines
+// just grow the list.
+constexpr std::uint64_t kReservedBytesPerLine = 16;
+
+constexpr const char* kOutOfMemoryText = "Out of memory";
+
+struct SideState {
+  std::int32_t length = 0;
+  std::int32_t remaining = 0;
+  std::int32_t chunkSize = kChunkSize;  // shrinks to the remainder at the end, then 0
+  std::int32_t bytesRead = 0;           // length - remaining, the current chunk included
+  std::int32_t crLfCount = 0;
+  std::optional<char> carry;
+  std::unique_ptr<char[]> chunkBuffer = std::make_unique_for_overwrite<char[]>(kChunkSize);
+  std::size_t chunkLength = 0;  // bytes of this cycle's chunk; 0 = empty
+  LineCounters counters;
+  FileHandle bytes;
+  TextReader text;
+
+  [[nodiscard]] std::string_view Chunk() const { return {chunkBuffer.get(), chunkLength}; }
+};
+
+// The next chunk's size out of what remains: the full size while enough
+// remains, then the remainder, then 0.
+void TakeChunk(std::int32_t& remaining, std::int32_t& chunkSize) {
+  if (chunkSize >= remaining) {
+    chunkSize = remaining;
+    remaining = 0;
+  } else {
+    remaining -= chunkSize;
+  }
+}
+
+void ChunkStep(SideState& side) {
+  TakeChunk(side.remaining, side.chunkSize);
+  side.bytesRead = side.length - side.remaining;
+  if (side.chunkSize > 0) {
+    side.chunkLength =
+        side.bytes.ReadUpTo(side.chunkBuffer.get(), static_cast<std::size_t>(side.chunkSize));
+  }
+  side.crLfCount = CheckedAdd(side.crLfCount, CountCrLf(side.Chunk(), side.carry));
+}
+
+// The main loop; `outcome` carries the mode and `differ` as they change.
+void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress, LoadedText& text,
+               LoadOutcome& outcome) {
+  SideState& left = sides[Side::Left];
+  SideState& right = sides[Side::Right];
+  for (bool done = false; !done;) {
+    const std::int32_t value =
+        CheckedAdd(CheckedAdd(CheckedAdd(left.bytesRead, right.bytesRead), left.counters.charactersConsumed),
+                   right.counters.charactersConsumed);
+    if (UpdateProgress(progress, value, total)) return;
+
+    for (Side side : kBothSides) {
+      SideState& state = sides[side];
+      if (state.bytesRead <= state.counters.charactersConsumed || outcome.binaryMode) ChunkStep(state);
+    }
+    if (!outcome.differ) outcome.differ = left.Chunk() != right.Chunk();
+    left.chunkLength = 0;
+    right.chunkLength = 0;
+
+    if (!outcome.binaryMode) {
+      for (Side side : kBothSides) {
+        SideState& state = sides[side];
+        if (ReadNextLine(state.text, text.lines[side], text.index[side], state.counters)) {
+          CheckTextMode(state.bytesRead, state.crLfCount, state.counters.charactersConsumed,
+                        state.counters.charactersRead, kCrLfTolerance, outcome.binaryMode);
+        }
+      }
+      if (!outcome.binaryMode) {
+        done = left.text.AtEndOfStream() && right.text.AtEndOfStream();
+        continue;
+      }
+    }
+    if (outcome.differ) return;
+    done = left.remaining == 0 && right.remaining == 0;
+  }
+}
+
+void LoadInto(const PerSide<std::string>& paths, Progress& progress, LoadedText& text,
+              PerSide<SideState>& sides, LoadOutcome& outcome) {
+  text = LoadedText{};
+  for (Side side : kBothSides) sides[side].length = ToInt32(FileLength(paths[side]));
+  outcome.differ = sides[Side::Left].length != sides[Side::Right].length;
+  progress.InitProgress(kAnalysisPhase);
+
+  for (Side side : kBothSides) sides[side].bytes.Open(paths[side]);
+  const std::int32_t total = CheckedAdd(CheckedMultiply(2, sides[Side::Right].length),
+                                        CheckedMultiply(2, sides[Side::Left].length));
+  for (Side side : kBothSides) {
+    SideState& state = sides[side];
+    state.remaining = state.length;
+    const auto length = static_cast<std::uint64_t>(state.length);
+    text.lines[side].Reserve(length, length / kReservedBytesPerLine + 1);
+  }
+  for (Side side : kBothSides) {
+    sides[side].text.Open(paths[side], static_cast<std::uint64_t>(sides[side].length));
+  }
+
+  RunCycles(sides, total, progress, text, outcome);
+
+  for (Side side : kBothSides) sides[side].bytes.Close();
+  for (Side side : kBothSides) sides[side].text.Close();
+
+  if (outcome.binaryMode) progress.SetProgComplete();
+}
+
+}  // namespace
+
+LoadOutcome LoadFiles(const PerSide<std::string>& paths, Progress& progress, LoadedText& text) {
+  LoadOutcome outcome;
+  // Streams still open on a failure close with `sides`.
+  PerSide<SideState> sides;
+  try {
+    LoadInto(paths, progress, text, sides, outcome);
+  } catch (const LoadFailure& failure) {
+    outcome.failure = failure.what();
+  } catch (const std::bad_alloc&) {
+    outcome.failure = kOutOfMemoryText;
+  }
+  return outcome;
+}
+
+}  // namespace qfc

@@ -1,0 +1,48 @@
+// The text stream the loader reads lines from: its own file handle and buffer,
+// one line per ReadLine.
+//
+// Line ends: a line feed ends a line, and a carriage return directly before it
+// belongs to the line end; a lone carriage return is an ordinary character.
+// The last line is returned whether or not a line end follows it, and no empty
+// line follows a final line end. Bytes are characters, all 256 values alike.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "input/file_handle.h"
+
+namespace qfc {
+
+class TextReader {
+ public:
+  // Opens `path` read-only. At most `limit` bytes are read, so a file that
+  // grows while it is read still ends where it was measured.
+  void Open(const std::string& path, std::uint64_t limit);
+  void Close();
+
+  // True when no further line can be read. May read from the file.
+  [[nodiscard]] bool AtEndOfStream();
+
+  // The next line without its line end, valid until the next call. At the
+  // end of the stream it answers an empty line; ask AtEndOfStream first.
+  [[nodiscard]] std::string_view ReadLine();
+
+ private:
+  // Moves the unread bytes to the front, grows the buffer when they fill it,
+  // and reads more; false when the file gave nothing more.
+  [[nodiscard]] bool Refill();
+
+  FileHandle file_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
+  std::size_t begin_ = 0;  // first unread byte
+  std::size_t end_ = 0;    // one past the last byte in the buffer
+  std::uint64_t unreadLimit_ = 0;
+  bool exhausted_ = false;
+};
+
+}  // namespace qfc
