@@ -1,0 +1,53 @@
+// Previous / Next Difference: moves the active row of both result grids to
+// the previous or next place where the files differ. Everything is read back
+// from the left grid's colours on each command; nothing is cached.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/platform.h"
+#include "input/side.h"
+#include "view/grid.h"
+
+namespace qfc {
+
+class DifferenceNavigator {
+ public:
+  using StatusSink = std::function<void(const std::string&)>;
+
+  // Both grids must outlive the navigator and hold the same number of rows.
+  DifferenceNavigator(PerSide<Grid*> grids, Platform& platform, StatusSink setStatusText);
+
+  // The whole command: one step down (Next Difference) or up (Previous
+  // Difference). Without Shift it goes from block edge to block edge, with
+  // Shift from difference row to difference row. Errors end up in a message
+  // box; whatever was parked before the error stays parked.
+  void MoveToDiff(bool down);
+
+  // A row whose text column in the left grid has a non-default text colour
+  // or background. Any failure to read the colours answers false.
+  [[nodiscard]] bool IsDiffRow(std::int32_t row) const;
+
+  // Each of these parks both grids on the row it finds and answers whether
+  // it found one; a step that finds nothing moves nothing.
+  [[nodiscard]] bool PrevDiffRow(std::int32_t row);
+  [[nodiscard]] bool NextDiffRow(std::int32_t row);
+  // From inside a block: to its top row; from its top row or from outside
+  // any block: to the bottom row of the block above.
+  [[nodiscard]] bool PrevBlockEdge(std::int32_t row);
+  // From inside a block: to its bottom row; from its bottom row or from
+  // outside any block: to the top row of the block below.
+  [[nodiscard]] bool NextBlockEdge(std::int32_t row);
+
+ private:
+  void ParkOn(std::int32_t row);
+  [[nodiscard]] Grid& Left() const { return *grids_[Side::Left]; }
+
+  PerSide<Grid*> grids_;
+  Platform& platform_;
+  StatusSink setStatusText_;
+};
+
+}  // namespace qfc
