@@ -1,0 +1,76 @@
+// The engine's driver. Phases: unique-line matching over the whole files,
+// crossing removal, refinement passes until one finds nothing new,
+// resolution into rows, and handing the rows to the sink. Each phase reports
+// through Progress and stops when the user cancels; the driver checks again
+// between phases so that a canceled comparison never reaches the sink.
+//
+// A failure (an exception, in practice running out of memory) ends the step
+// in which it is raised; the driver then goes on with the next step, as if
+// that step had finished.
+#include "engine/compare_lines.h"
+
+#include <cstddef>
+
+#include "engine/barren_gaps.h"
+#include "engine/crossing_removal.h"
+#include "engine/detail_text.h"
+#include "engine/engine_lists.h"
+#include "engine/refinement.h"
+#include "engine/row_resolution.h"
+#include "engine/unique_line_matching.h"
+
+namespace qfc {
+namespace {
+
+constexpr std::string_view kLoadingText = "Loading Lines ";
+constexpr std::string_view kAndText = " and ";
+
+template <typename Step>
+void RunStep(Step&& step) {
+  try {
+    step();
+  } catch (...) {
+    // Deliberately swallowed: the comparison goes on with the next step.
+  }
+}
+
+}  // namespace
+
+void CompareLines(LoadedText& text, Progress& progress, RowSink& sink) {
+  EngineLists lists;
+  RunStep([&] { MatchUniqueLines(text, progress, lists.matches); });
+  RunStep([&] { AnalyzeMatches(lists.matches, progress); });
+
+  bool firstPass = true;
+  lists.newMatches.Clear();
+  BarrenGaps barren;
+  while (lists.newMatches.Size() > 0 || firstPass) {
+    RunStep([&] { ProcessRanges(text, progress, lists, barren); });
+    if (progress.Canceled()) return;
+    firstPass = false;
+  }
+  if (progress.Canceled()) return;
+
+  RunStep([&] {
+    ResolveRows(lists.matches, text.lines[Side::Left].Count(), text.lines[Side::Right].Count(),
+                progress, lists.resultRows);
+  });
+  if (progress.Canceled()) return;
+  // The chain is no longer needed; free it before the rows are handed over.
+  lists.matches.Clear();
+  lists.newMatches.Clear();
+
+  RunStep([&] { sink.ResetRows(); });
+  const std::size_t rowCount = lists.resultRows.Size();
+  for (std::size_t r = 0; r < rowCount; ++r) {
+    const LinePair row = lists.resultRows[r];
+    RunStep([&] { sink.AddGridRow(row.left, row.right); });
+    DetailText detail;
+    progress.SetProgressText(
+        detail.Append(kLoadingText).Append(row.left).Append(kAndText).Append(row.right).View());
+    if (progress.Canceled()) return;
+  }
+  RunStep([&] { sink.SizeColumns(static_cast<std::int32_t>(rowCount)); });
+}
+
+}  // namespace qfc

@@ -1,0 +1,19 @@
+// The alignment engine's entry point: aligns the two files' lines into rows
+// and hands them to a RowSink.
+#pragma once
+
+#include "engine/row_sink.h"
+#include "input/loaded_text.h"
+#include "progress/progress.h"
+
+namespace qfc {
+
+// `text` holds both files' lines and whole-file indexes (the indexes are
+// rebuilt along the way). Matches unique lines, removes crossings, refines
+// gap by gap until a pass finds nothing, resolves rows, then resets the
+// sink, adds every row and sizes its columns. Returns at once at any
+// cancel: before the reset when canceled in any phase before the rows are
+// handed over. A failure inside a step ends that step, and the next one runs.
+void CompareLines(LoadedText& text, Progress& progress, RowSink& sink);
+
+}  // namespace qfc

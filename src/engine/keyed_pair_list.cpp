@@ -1,0 +1,45 @@
+#include "engine/keyed_pair_list.h"
+
+#include <algorithm>
+#include <cassert>
+#include <utility>
+
+namespace qfc {
+
+std::uint64_t KeyedPairList::Key(LinePair pair) {
+  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(pair.left)) << 32) |
+         static_cast<std::uint32_t>(pair.right);
+}
+
+bool KeyedPairList::HoldsKey(LinePair pair) {
+  if (pair.left > maxLeft_ || pair.right > maxRight_) return false;
+  if (!keysBuilt_) {
+    for (std::size_t i = keyedFrom_; i < entries_.size(); ++i) keys_.insert(Key(entries_[i]));
+    keysBuilt_ = true;
+  }
+  return keys_.contains(Key(pair));
+}
+
+void KeyedPairList::Add(LinePair pair) {
+  if (HoldsKey(pair)) return;
+  entries_.push_back(pair);
+  maxLeft_ = std::max(maxLeft_, pair.left);
+  maxRight_ = std::max(maxRight_, pair.right);
+  if (keysBuilt_) keys_.insert(Key(pair));
+}
+
+void KeyedPairList::ReplaceWithoutKeys(PairList entries) {
+  entries_ = std::move(entries);
+  keyedFrom_ = entries_.size();
+  maxLeft_ = INT32_MIN;
+  maxRight_ = INT32_MIN;
+  keysBuilt_ = false;
+  keys_ = {};
+}
+
+void KeyedPairList::MarkRemoved(std::size_t position) {
+  assert(position < entries_.size());
+  entries_[position] = kRemovedPair;
+}
+
+}  // namespace qfc

@@ -1,0 +1,58 @@
+// Unique-line matching. A line that occurs once in each of two texts (apart
+// from letter case) is almost surely the same line in both: such pairs are
+// the fixed points of the alignment. Each side's index tells, by one keyed
+// lookup, whether a text occurs exactly once on that side; a left line is
+// looked up in its own index and then, by its text, in the right index.
+// Blank lines never match: the index answers 0 for them.
+//
+// The gap search repeats this with indexes holding only the gap's lines, so
+// a line repeated elsewhere in its file can still be matched inside a gap.
+#include "engine/unique_line_matching.h"
+
+#include <cassert>
+
+namespace qfc {
+namespace {
+
+constexpr std::string_view kIndexingText = "Indexing...";
+
+// The right line holding left line `leftLine`'s text if that text occurs
+// once on each side, else 0.
+[[nodiscard]] std::int32_t UniquePartner(const LoadedText& text, std::int32_t leftLine) {
+  const LineList& left = text.lines[Side::Left];
+  const std::string_view line = left.Line(leftLine);
+  const std::uint64_t hash = left.Hash(leftLine);
+  if (text.index[Side::Left].UniqueLineNo(left, line, hash) == 0) return 0;
+  return text.index[Side::Right].UniqueLineNo(text.lines[Side::Right], line, hash);
+}
+
+}  // namespace
+
+void MatchUniqueLines(const LoadedText& text, Progress& progress, KeyedPairList& matches) {
+  matches.Clear();
+  const std::int32_t leftCount = text.lines[Side::Left].Count();
+  progress.InitProgress(kComparisonPhase);
+  for (std::int32_t i = 1; i <= leftCount; ++i) {
+    const std::int32_t r = UniquePartner(text, i);
+    if (r > 0) matches.Add({i, r});
+    progress.SetProgressText(kIndexingText);
+    if (progress.Canceled()) break;
+  }
+}
+
+void MatchUniqueInRange(LoadedText& text, const Gap& gap, KeyedPairList& newMatches) {
+  assert(gap.leftStart <= gap.leftEnd && gap.rightStart <= gap.rightEnd);
+  for (Side side : kBothSides) text.index[side].Clear();
+  for (std::int32_t i = gap.leftStart; i <= gap.leftEnd; ++i) {
+    text.index[Side::Left].AddToIndex(text.lines[Side::Left], i);
+  }
+  for (std::int32_t j = gap.rightStart; j <= gap.rightEnd; ++j) {
+    text.index[Side::Right].AddToIndex(text.lines[Side::Right], j);
+  }
+  for (std::int32_t i = gap.leftStart; i <= gap.leftEnd; ++i) {
+    const std::int32_t r = UniquePartner(text, i);
+    if (r > 0) newMatches.Add({i, r});
+  }
+}
+
+}  // namespace qfc
