@@ -92,11 +92,14 @@ class MainWindow : public QMainWindow {
   void PressSplitter();
   void MoveSplitter(int pointerX);
   void ReleaseSplitter();
+  void AlignToolBar();
   [[nodiscard]] double TextWidthTwips(const std::string& text) const;
 
   bool busy_ = false;
   bool splitterMoving_ = false;
   std::function<void()> shutdown_;
+  PerSide<std::string> pathBytes_;
+  std::string statusText_;
 
   QWidget* client_ = nullptr;
   QToolBar* toolBar_ = nullptr;

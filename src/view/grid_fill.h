@@ -1,0 +1,58 @@
+// Fills the two result grids with the engine's aligned rows. Row r of both
+// grids shows the r-th pair: each side's header is its line number (a blank
+// when the side has no line there), column 1 the line's text, column 2 the
+// same text again as the copy that undoes any change. A row differs when one
+// side has no line or the texts differ; differing rows carry the colours the
+// difference navigation reads back.
+//
+// Plain C++ over the Grid interface.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "engine/row_sink.h"
+#include "input/line_list.h"
+#include "input/side.h"
+#include "view/grid.h"
+
+namespace qfc {
+
+// False when both texts are empty once blanks (32) are trimmed from both
+// ends; otherwise true exactly when the bytes differ, case included.
+[[nodiscard]] bool LinesDiffer(std::string_view leftText, std::string_view rightText);
+
+class GridFill : public RowSink {
+ public:
+  // Measures a text in the window's font, in twips.
+  using TextWidth = std::function<double(const std::string&)>;
+
+  GridFill(PerSide<Grid*> grids, TextWidth textWidth);
+
+  // The lists the texts come from; they must outlive the fill.
+  void SetLines(const PerSide<LineList>* lines) { lines_ = lines; }
+
+  // One-time set-up of a grid before the engine runs: two columns, 500
+  // rows, all locked, the copy column hidden.
+  void InitGrid(Side side);
+
+  void ResetRows() override;
+  void AddGridRow(std::int32_t leftLine, std::int32_t rightLine) override;
+  void SizeColumns(std::int32_t rowCount) override;
+
+  [[nodiscard]] bool DiffsFound() const { return diffsFound_; }
+
+ private:
+  void SetRowCells(Grid& grid, std::int32_t lineNo, std::string_view text);
+  void ColorRow(std::int32_t row, std::int32_t leftLine, std::int32_t rightLine);
+  [[nodiscard]] std::string_view LineText(Side side, std::int32_t lineNo) const;
+
+  PerSide<Grid*> grids_;
+  TextWidth textWidth_;
+  const PerSide<LineList>* lines_ = nullptr;
+  bool diffsFound_ = false;
+};
+
+}  // namespace qfc

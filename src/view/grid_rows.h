@@ -1,0 +1,88 @@
+// The rows of one result grid in compact form: all texts in one byte arena,
+// and per row only where its text lies, its header line number and the two
+// colours of its text cell. The hidden copy of a row's text shares the text's
+// bytes; only a row whose visible text was changed keeps its copy apart.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "view/grid.h"
+
+namespace qfc {
+
+// A header that shows a blank instead of a line number.
+inline constexpr std::int32_t kBlankHeader = -1;
+
+class GridRows {
+ public:
+  [[nodiscard]] std::int32_t Count() const { return static_cast<std::int32_t>(rows_.size()); }
+  // Grows with empty rows in default colours, or drops rows from the end.
+  // Dropping to zero releases every text.
+  void Resize(std::int32_t count);
+
+  // rows count from 1 here, as in the grid.
+  [[nodiscard]] std::int32_t Header(std::int32_t row) const { return At(row).header; }
+  // The header as shown: the number in decimal, a blank, or a free text.
+  [[nodiscard]] std::string HeaderText(std::int32_t row) const;
+  // Keeps decimal numbers compactly; any other text is kept as it is.
+  void SetHeaderText(std::int32_t row, std::string_view text);
+  void SetHeader(std::int32_t row, std::int32_t lineNo);
+
+  [[nodiscard]] std::string_view Text(std::int32_t row) const;
+  [[nodiscard]] std::string_view Copy(std::int32_t row) const;
+  void SetText(std::int32_t row, std::string_view text);
+  void SetCopy(std::int32_t row, std::string_view text);
+
+  [[nodiscard]] ColorValue ForeColor(std::int32_t row) const { return colors_[At(row).fore]; }
+  [[nodiscard]] ColorValue BackColor(std::int32_t row) const { return colors_[At(row).back]; }
+  void SetForeColor(std::int32_t row, ColorValue color) { At(row).fore = ColorSlot(color); }
+  void SetBackColor(std::int32_t row, ColorValue color) { At(row).back = ColorSlot(color); }
+
+  // Bytes of the arena, for the memory budget.
+  [[nodiscard]] std::uint64_t ArenaBytes() const { return arena_.size(); }
+
+ private:
+  struct Span {
+    std::uint64_t offset = 0;
+    std::uint32_t length = 0;
+  };
+  // A grid uses a handful of colours, so a row names them by their slot in
+  // colors_; that keeps a row at 24 bytes.
+  using ColorSlotIndex = std::uint16_t;
+  static constexpr ColorSlotIndex kDefaultTextSlot = 0;
+  static constexpr ColorSlotIndex kDefaultBackSlot = 1;
+  enum class CopyState : std::uint8_t {
+    SharesText,
+    Empty,     // an empty copy beside a text that is not
+    Separate,  // in separateCopies_
+  };
+  struct Row {
+    std::uint64_t textOffset = 0;
+    std::uint32_t textLength = 0;
+    std::int32_t header = kBlankHeader;
+    ColorSlotIndex fore = kDefaultTextSlot;
+    ColorSlotIndex back = kDefaultBackSlot;
+    CopyState copy = CopyState::SharesText;
+  };
+
+  [[nodiscard]] Row& At(std::int32_t row) { return rows_[static_cast<std::size_t>(row - 1)]; }
+  [[nodiscard]] const Row& At(std::int32_t row) const { return rows_[static_cast<std::size_t>(row - 1)]; }
+  [[nodiscard]] std::string_view View(Span span) const { return {arena_.data() + span.offset, span.length}; }
+  [[nodiscard]] Span Store(std::string_view text);
+  [[nodiscard]] ColorSlotIndex ColorSlot(ColorValue color);
+  void ShareCopy(Row& r, std::int32_t row);
+
+  std::string arena_;
+  std::vector<Row> rows_;
+  std::vector<ColorValue> colors_{kDefaultTextColor, kDefaultBackColor};
+  // Copies that no longer share their row's text, by row.
+  std::unordered_map<std::int32_t, Span> separateCopies_;
+  // Headers that are neither a number nor a blank, by row.
+  std::unordered_map<std::int32_t, std::string> freeHeaders_;
+};
+
+}  // namespace qfc

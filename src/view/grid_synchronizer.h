@@ -1,0 +1,46 @@
+// Keeps the two result grids in step: a click, a move of the active cell or a
+// scroll in one grid is repeated in the other, a typed change to a line is
+// undone from the row's hidden copy, and a block the user selects is narrowed
+// to the text column. All but the block selection run under the window's Busy
+// flag and do nothing while it is set. Failures inside a handler are skipped.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "input/side.h"
+#include "view/grid.h"
+
+namespace qfc {
+
+// The index of the other grid: 1 for 0, 0 for 1 and for anything else.
+[[nodiscard]] constexpr int OtherSide(int side) { return side == 0 ? 1 : 0; }
+
+// Highlights row `row` across all data columns, without block mode.
+void SelectGridRow(Grid& grid, std::int32_t row);
+
+class GridSynchronizer : public GridEvents {
+ public:
+  // `busy` is the window's flag, shared with the start-up and the commands;
+  // `resetSearch` puts the search's resume position back to the line start.
+  GridSynchronizer(PerSide<Grid*> grids, bool& busy, std::function<void()> resetSearch = {});
+
+  void SetResetSearch(std::function<void()> resetSearch) { resetSearch_ = std::move(resetSearch); }
+
+  void GridCellClick(int side, std::int32_t col, std::int32_t row) override;
+  void GridActiveCellMove(int side, std::int32_t col, std::int32_t row, std::int32_t newCol, std::int32_t newRow,
+                          bool& cancel) override;
+  void GridTopRowChange(int side, std::int32_t oldLeft, std::int32_t oldTop, std::int32_t newLeft,
+                        std::int32_t newTop) override;
+  void GridCellTextChange(int side, std::int32_t col, std::int32_t row) override;
+  void GridBlockSelect(int side, std::int32_t col, std::int32_t row, std::int32_t col2, std::int32_t row2) override;
+
+ private:
+  [[nodiscard]] Grid& At(int side) const;
+
+  PerSide<Grid*> grids_;
+  bool& busy_;
+  std::function<void()> resetSearch_;
+};
+
+}  // namespace qfc

@@ -1,0 +1,14 @@
+// Resolves a grid's colour value for painting: system colours through the
+// widget's palette, fixed ones from their 0x00BBGGRR bytes.
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+#include "view/grid.h"
+
+namespace qfc {
+
+[[nodiscard]] QColor ResolveColor(ColorValue value, const QPalette& palette);
+
+}  // namespace qfc
