@@ -28,22 +28,28 @@ std::size_t LineIndex::FindSlot(const LineList& lines, std::string_view text,
   }
 }
 
-void LineIndex::Grow(const LineList& lines) {
-  std::vector<Entry> old;
+void LineIndex::Place(const Entry& entry) {
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t slot = static_cast<std::size_t>(entry.hash) & mask;
+  while (slots_[slot].firstLine != 0) slot = (slot + 1) & mask;
+  slots_[slot] = entry;
+  used_.push_back(static_cast<std::uint32_t>(slot));
+}
+
+void LineIndex::Grow() {
+  // The texts held are distinct, so moving them needs no text comparison.
+  Slots old;
   old.swap(slots_);
   slots_.assign(old.empty() ? kInitialSlots : old.size() * 2, Entry{});
   used_.clear();
   for (const Entry& entry : old) {
-    if (entry.firstLine == 0) continue;
-    const std::size_t slot = FindSlot(lines, lines.Line(entry.firstLine), entry.hash);
-    slots_[slot] = entry;
-    used_.push_back(static_cast<std::uint32_t>(slot));
+    if (entry.firstLine != 0) Place(entry);
   }
 }
 
 void LineIndex::AddToIndex(const LineList& lines, std::int32_t lineNo) {
   // Keep the table at most half full.
-  if ((used_.size() + 1) * 2 > slots_.size()) Grow(lines);
+  if ((used_.size() + 1) * 2 > slots_.size()) Grow();
   const std::uint64_t hash = lines.Hash(lineNo);
   const std::size_t slot = FindSlot(lines, lines.Line(lineNo), hash);
   Entry& entry = slots_[slot];

@@ -43,9 +43,14 @@ class LineIndex {
 
   [[nodiscard]] std::size_t FindSlot(const LineList& lines, std::string_view text,
                                      std::uint64_t hash) const;
-  void Grow(const LineList& lines);
+  void Grow();
 
-  std::vector<Entry> slots_;        // open addressing, size a power of two
+  using Slots = std::vector<Entry, HugePageAllocator<Entry>>;
+
+  // Puts an entry known to be absent into the first free slot of its probe run.
+  void Place(const Entry& entry);
+
+  Slots slots_;                      // open addressing, size a power of two
   std::vector<std::uint32_t> used_;  // occupied slots, for a cheap Clear
 };
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "input/huge_page_allocator.h"
+
 namespace qfc {
 
 // Tabs become exactly this text, wherever they stand.
@@ -45,9 +47,12 @@ class LineList {
  private:
   [[nodiscard]] static std::size_t Slot(std::int32_t lineNo) { return static_cast<std::size_t>(lineNo - 1); }
 
-  std::string arena_;
-  std::vector<std::uint64_t> ends_;    // end offset of each line in arena_
-  std::vector<std::uint64_t> hashes_;  // FoldedHash of each line
+  using Arena = std::basic_string<char, std::char_traits<char>, HugePageAllocator<char>>;
+  using Numbers = std::vector<std::uint64_t, HugePageAllocator<std::uint64_t>>;
+
+  Arena arena_;
+  Numbers ends_;    // end offset of each line in arena_
+  Numbers hashes_;  // FoldedHash of each line
 };
 
 }  // namespace qfc
