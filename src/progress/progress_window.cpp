@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
+#include <algorithm>
 
 #include "progress/display_text.h"
 #include "progress/program_icon.h"
@@ -43,6 +44,17 @@ QFont ArialFont(double pointSize) {
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(pointSize);
   return font;
+}
+
+// Right edge of the frame's contents: the bar and the detail line end there.
+constexpr int kContentRightTwips = 240 + 6615;
+
+// A label keeps its place, but grows to the right as far as the contents go
+// when the font of this system is wider than the one the layout was made for.
+void FitWidth(QLabel* label) {
+  const int room = ToPixels(kContentRightTwips) - label->x();
+  const int wanted = std::min(label->sizeHint().width(), room);
+  if (wanted > label->width()) label->resize(wanted, label->height());
 }
 
 QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& place) {
@@ -117,6 +129,11 @@ void ProgressWindow::BuildControls() {
   // The company line: present, never written.
   AddLabel(frame, QString(), TwipsRect(1050, 345, 60, 240));
 
+  for (QLabel* label : {version_, legal}) FitWidth(label);
+  for (QLabel* label : phaseLabels_) {
+    if (label != nullptr) FitWidth(label);
+  }
+
   for (QLabel* label : phaseLabels_) {
     if (label != nullptr) label->hide();
   }
@@ -156,9 +173,13 @@ void ProgressWindow::InitProgress(std::int32_t phase) {
 }
 
 void ProgressWindow::SetProgress(std::int32_t percent) {
-  // Only the top is clamped; the bar itself refuses a value below 0.
-  pendingBarValue_ = percent <= kMaxPercent ? percent : kMaxPercent;
-  barValuePending_ = true;
+  // Only the top is clamped. A value below 0 is one the bar refuses: it is
+  // dropped here, so that it cannot replace a value still waiting to be shown.
+  const int value = percent <= kMaxPercent ? percent : kMaxPercent;
+  if (value >= bar_->minimum()) {
+    pendingBarValue_ = value;
+    barValuePending_ = true;
+  }
   Yield();
 }
 
