@@ -182,7 +182,7 @@ void Commands::ShowFindDialog() {
 
 void Commands::ReleaseFindDialog() {
   if (!findDialog_) return;
-  findDialog_->close();
+  findDialog_->CloseForRelease();
   findDialog_.reset();
 }
 

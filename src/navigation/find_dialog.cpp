@@ -148,9 +148,13 @@ void FindDialog::Setup() {
   if (QWidget* owner = parentWidget()) setWindowIcon(owner->windowIcon());
 }
 
+bool FindDialog::CloseForRelease() {
+  releasing_ = true;
+  return close();
+}
+
 void FindDialog::closeEvent(QCloseEvent* event) {
-  // A spontaneous close comes from the close box or the window menu.
-  if (event->spontaneous()) {
+  if (!releasing_) {
     event->ignore();
     hide();
     return;

@@ -42,9 +42,13 @@ class FindDialog final : public QDialog, public FindSettings {
   void InitProps(Side side, const QString& text);
   // Called once after creation: takes the owner's window icon.
   void Setup();
+  // The one close that goes ahead: the main window releasing the dialog.
+  // Answers whether it closed.
+  bool CloseForRelease();
 
  protected:
-  // The close box hides the dialog; a close from the program goes ahead.
+  // Every other close (the close box, the window menu) only hides the
+  // dialog, so that its text, history and options persist.
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -59,6 +63,7 @@ class FindDialog final : public QDialog, public FindSettings {
   QCheckBox* wholeWord_ = nullptr;
   QPushButton* cancel_ = nullptr;
   QPushButton* findNext_ = nullptr;
+  bool releasing_ = false;
 };
 
 }  // namespace qfc
