@@ -1,0 +1,64 @@
+#include "cli/command_options.h"
+
+#include <charconv>
+#include <vector>
+
+namespace qfc::cli {
+namespace {
+
+[[nodiscard]] bool ParseContext(std::string_view text, int& context) {
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), context);
+  return result.ec == std::errc{} && result.ptr == text.data() + text.size() && context >= 0;
+}
+
+[[nodiscard]] CommandOptions Misuse(std::string message) {
+  CommandOptions options;
+  options.action = CommandAction::Misuse;
+  options.misuse = std::move(message);
+  return options;
+}
+
+}  // namespace
+
+CommandOptions ParseCommandOptions(std::span<const std::string_view> args) {
+  CommandOptions options;
+  std::vector<std::string_view> operands;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      operands.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--help") {
+      options.action = CommandAction::Help;
+      return options;
+    } else if (arg == "--version") {
+      options.action = CommandAction::Version;
+      return options;
+    } else if (arg == "--rows") {
+      options.rows = true;
+    } else if (arg == "-U" || arg.starts_with("--unified=") || (arg.starts_with("-U") && arg.size() > 2)) {
+      std::string_view value;
+      if (arg == "-U") {
+        if (i + 1 == args.size()) return Misuse("option requires an argument -- 'U'");
+        value = args[++i];
+      } else {
+        value = arg.substr(arg.starts_with("--") ? std::string_view("--unified=").size() : 2);
+      }
+      if (!ParseContext(value, options.context)) {
+        return Misuse("invalid context length '" + std::string(value) + "'");
+      }
+    } else {
+      return Misuse("unrecognized option '" + std::string(arg) + "'");
+    }
+  }
+  if (operands.empty()) return Misuse("missing operand");
+  if (operands.size() == 1) return Misuse("missing operand after '" + std::string(operands[0]) + "'");
+  if (operands.size() > 2) return Misuse("extra operand '" + std::string(operands[2]) + "'");
+  options.paths[Side::Left] = operands[0];
+  options.paths[Side::Right] = operands[1];
+  return options;
+}
+
+}  // namespace qfc::cli

@@ -1,0 +1,150 @@
+#include "cli/diff_command.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/collected_rows.h"
+#include "cli/command_options.h"
+#include "cli/output_buffer.h"
+#include "cli/regular_file.h"
+#include "cli/row_kind.h"
+#include "cli/row_listing.h"
+#include "cli/terminal_progress.h"
+#include "cli/unified_diff.h"
+#include "engine/compare_lines.h"
+#include "input/loader.h"
+#include "version_record.h"
+
+namespace qfc::cli {
+namespace {
+
+constexpr std::string_view kProgramName = "quorvelin-diff";
+constexpr std::string_view kCompareFailure = "Error while processing compare.";
+constexpr PerSide<std::string_view> kMissingFile{
+    {"Left side file location does not exist.", "Right side file location does not exist."}};
+// The engine failed inside a step and handed over fewer rows than the files have lines.
+constexpr std::string_view kIncompleteRows = "The comparison did not finish.";
+
+constexpr std::string_view kUsage =
+    "Usage: quorvelin-diff [--rows] [-U N] LEFT RIGHT\n"
+    "Compare two text files line by line as Quorvelin File Compare aligns them.\n"
+    "\n"
+    "  --rows              list every aligned row as LEFT<TAB>RIGHT<TAB>KIND, then\n"
+    "                      the verdict; KIND is = (equal), ! (changed), < (left\n"
+    "                      only) or > (right only), and a missing line is -1\n"
+    "  -U N, --unified=N   show N lines of context in the unified diff (default 3)\n"
+    "      --help          show this help and exit\n"
+    "      --version       show the version and exit\n"
+    "\n"
+    "Without --rows the aligned rows are printed as a unified diff, with tabs\n"
+    "expanded as in the window; identical files print nothing. A binary pair\n"
+    "prints its verdict. Exit status is 0 if the files are identical, 1 if they\n"
+    "differ, 2 if there was trouble.\n";
+
+void WriteError(std::FILE* err, std::string_view heading, std::string_view description) {
+  std::string message;
+  message.append(heading).append("\n").append(description).append("\n");
+  std::fputs(message.c_str(), err);
+}
+
+[[nodiscard]] int Misuse(std::FILE* err, std::string_view problem) {
+  std::string message;
+  message.append(kProgramName).append(": ").append(problem).append("\n");
+  message.append("Try '").append(kProgramName).append(" --help' for more information.\n");
+  std::fputs(message.c_str(), err);
+  return kExitTrouble;
+}
+
+[[nodiscard]] int Finish(OutputBuffer& out, std::FILE* err, int status) {
+  if (!out.Flush()) {
+    std::string message;
+    message.append(kProgramName).append(": write error: ").append(std::strerror(errno)).append("\n");
+    std::fputs(message.c_str(), err);
+    return kExitTrouble;
+  }
+  return status;
+}
+
+// Every line of both files in the rows, in order: the engine finished.
+[[nodiscard]] bool CoversBothFiles(const PairList& rows, const PerSide<LineList>& lines) {
+  PerSide<std::int32_t> next{{1, 1}};
+  for (const LinePair& row : rows) {
+    if (row.left != kNoLine && row.left != next[Side::Left]++) return false;
+    if (row.right != kNoLine && row.right != next[Side::Right]++) return false;
+  }
+  return next[Side::Left] == lines[Side::Left].Count() + 1 && next[Side::Right] == lines[Side::Right].Count() + 1;
+}
+
+[[nodiscard]] int Compare(const CommandOptions& options, std::FILE* out, std::FILE* err, bool showProgress) {
+  for (Side side : kBothSides) {
+    if (!IsRegularFile(options.paths[side])) {
+      WriteError(err, kCompareFailure, kMissingFile[side]);
+      return kExitTrouble;
+    }
+  }
+
+  TerminalProgress progress(err, showProgress);
+  LoadedText text;
+  const LoadOutcome outcome = LoadFiles(options.paths, progress, text);
+  if (outcome.failure) {
+    progress.Finish();
+    WriteError(err, kBinaryCompareFailure, *outcome.failure);
+    return kExitTrouble;
+  }
+  OutputBuffer output(out);
+  if (outcome.binaryMode) {
+    progress.Finish();
+    output.Append(outcome.Verdict()).Append('\n');
+    return Finish(output, err, outcome.differ ? kExitDiffer : kExitIdentical);
+  }
+
+  CollectedRows sink;
+  CompareLines(text, progress, sink);
+  progress.Finish();
+  if (!sink.Complete() || !CoversBothFiles(sink.Rows(), text.lines)) {
+    WriteError(err, kCompareFailure, kIncompleteRows);
+    return kExitTrouble;
+  }
+
+  const PairList& rows = sink.Rows();
+  std::vector<RowKind> kinds(rows.size());
+  std::transform(rows.begin(), rows.end(), kinds.begin(), [&](const LinePair& row) { return KindOf(row, text.lines); });
+  const bool differ = std::any_of(kinds.begin(), kinds.end(), [](RowKind kind) { return kind != RowKind::Equal; });
+  if (options.rows) {
+    WriteRowListing(rows, kinds, output);
+  } else {
+    const PerSide<std::string_view> labels{{options.paths[Side::Left], options.paths[Side::Right]}};
+    WriteUnifiedDiff(rows, kinds, text.lines, labels, options.context, output);
+  }
+  return Finish(output, err, differ ? kExitDiffer : kExitIdentical);
+}
+
+}  // namespace
+
+int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out, std::FILE* err, bool showProgress) {
+  const CommandOptions options = ParseCommandOptions(args);
+  switch (options.action) {
+    case CommandAction::Misuse:
+      return Misuse(err, options.misuse);
+    case CommandAction::Help: {
+      OutputBuffer output(out);
+      output.Append(kUsage);
+      return Finish(output, err, kExitIdentical);
+    }
+    case CommandAction::Version: {
+      OutputBuffer output(out);
+      output.Append(kProgramName).Append(" (Quorvelin File Compare) ").Append(version::kMajor).Append('.');
+      output.Append(version::kMinor).Append('.').Append(version::kRevision).Append('\n');
+      output.Append(version::kLegalNotice).Append('\n');
+      return Finish(output, err, kExitIdentical);
+    }
+    case CommandAction::Compare:
+      break;
+  }
+  return Compare(options, out, err, showProgress);
+}
+
+}  // namespace qfc::cli

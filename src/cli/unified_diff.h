@@ -1,0 +1,24 @@
+// The default output: the aligned rows as a unified diff.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "cli/output_buffer.h"
+#include "cli/row_kind.h"
+
+namespace qfc::cli {
+
+inline constexpr int kDefaultContext = 3;
+
+// Writes "--- LEFT", "+++ RIGHT" and one "@@ -a,b +c,d @@" hunk per group of
+// difference rows with `context` equal rows around it (groups closer than
+// twice that share a hunk). Equal rows are context lines (the left text);
+// each run of difference rows gives its left lines as "-" lines, then its
+// right lines as "+" lines. Texts are the stored, tab-expanded lines, each
+// ended by LF. Writes nothing when no row differs.
+void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> kinds,
+                      const PerSide<LineList>& lines, const PerSide<std::string_view>& labels, int context,
+                      OutputBuffer& out);
+
+}  // namespace qfc::cli
