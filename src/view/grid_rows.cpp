@@ -19,8 +19,8 @@ void GridRows::Resize(std::int32_t count) {
     throw std::invalid_argument("row count below zero");
   }
   if (count == 0) {
-    std::string().swap(arena_);
-    std::vector<Row>().swap(rows_);
+    arena_.Clear();
+    rows_.clear();
     separateCopies_.clear();
     freeHeaders_.clear();
     return;
@@ -47,10 +47,12 @@ std::string GridRows::HeaderText(std::int32_t row) const {
 void GridRows::SetHeaderText(std::int32_t row, std::string_view text) {
   std::int32_t number = 0;
   const char* const end = text.data() + text.size();
-  const auto [parsedEnd, error] = std::from_chars(text.data(), end, number);
-  // Only the canonical decimal form is kept as a number, so that the text
-  // reads back exactly as written.
-  const bool plainNumber = error == std::errc{} && parsedEnd == end && number >= 0 && std::to_string(number) == text;
+  // Only the plain decimal form (digits, no leading zero) is kept as a
+  // number, so that the text reads back exactly as written.
+  const auto parsed = std::from_chars(text.data(), end, number);
+  const bool plainNumber = !text.empty() && text.front() >= '0' && text.front() <= '9' &&
+                           (text.front() != '0' || text.size() == 1) && parsed.ec == std::errc{} &&
+                           parsed.ptr == end;
   if (At(row).header < 0) {
     freeHeaders_.erase(row);
   }
@@ -138,9 +140,7 @@ GridRows::Span GridRows::Store(std::string_view text) {
   if (text.size() > kMaxTextLength) {
     throw std::length_error("cell text too long");
   }
-  const Span span{arena_.size(), static_cast<std::uint32_t>(text.size())};
-  arena_.append(text);
-  return span;
+  return {arena_.Store(text), static_cast<std::uint32_t>(text.size())};
 }
 
 GridRows::ColorSlotIndex GridRows::ColorSlot(ColorValue color) {

@@ -10,7 +10,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "view/chunked_array.h"
 #include "view/grid.h"
+#include "view/text_arena.h"
 
 namespace qfc {
 
@@ -43,11 +45,11 @@ class GridRows {
   void SetBackColor(std::int32_t row, ColorValue color) { At(row).back = ColorSlot(color); }
 
   // Bytes of the arena, for the memory budget.
-  [[nodiscard]] std::uint64_t ArenaBytes() const { return arena_.size(); }
+  [[nodiscard]] std::uint64_t ArenaBytes() const { return arena_.Bytes(); }
 
  private:
   struct Span {
-    std::uint64_t offset = 0;
+    TextArena::Position offset = 0;
     std::uint32_t length = 0;
   };
   // A grid uses a handful of colours, so a row names them by their slot in
@@ -61,7 +63,7 @@ class GridRows {
     Separate,  // in separateCopies_
   };
   struct Row {
-    std::uint64_t textOffset = 0;
+    TextArena::Position textOffset = 0;
     std::uint32_t textLength = 0;
     std::int32_t header = kBlankHeader;
     ColorSlotIndex fore = kDefaultTextSlot;
@@ -71,13 +73,13 @@ class GridRows {
 
   [[nodiscard]] Row& At(std::int32_t row) { return rows_[static_cast<std::size_t>(row - 1)]; }
   [[nodiscard]] const Row& At(std::int32_t row) const { return rows_[static_cast<std::size_t>(row - 1)]; }
-  [[nodiscard]] std::string_view View(Span span) const { return {arena_.data() + span.offset, span.length}; }
+  [[nodiscard]] std::string_view View(Span span) const { return arena_.View(span.offset, span.length); }
   [[nodiscard]] Span Store(std::string_view text);
   [[nodiscard]] ColorSlotIndex ColorSlot(ColorValue color);
   void ShareCopy(Row& r, std::int32_t row);
 
-  std::string arena_;
-  std::vector<Row> rows_;
+  TextArena arena_;
+  ChunkedArray<Row> rows_;
   std::vector<ColorValue> colors_{kDefaultTextColor, kDefaultBackColor};
   // Copies that no longer share their row's text, by row.
   std::unordered_map<std::int32_t, Span> separateCopies_;
