@@ -12,6 +12,7 @@ constexpr std::size_t kInitialSlots = 16;
 }  // namespace
 
 void LineIndex::Clear() {
+  pendingCount_ = 0;
   for (std::uint32_t slot : used_) slots_[slot] = Entry{};
   used_.clear();
 }
@@ -48,6 +49,32 @@ void LineIndex::Grow() {
 }
 
 void LineIndex::AddToIndex(const LineList& lines, std::int32_t lineNo) {
+  Flush(lines);
+  Insert(lines, lineNo);
+}
+
+void LineIndex::AddToIndexLater(const LineList& lines, std::int32_t lineNo) {
+  if (!slots_.empty()) {
+    const std::size_t home = static_cast<std::size_t>(lines.Hash(lineNo)) & (slots_.size() - 1);
+    __builtin_prefetch(&slots_[home]);
+  }
+  if (pendingCount_ == kLookahead) {
+    Insert(lines, pending_[pendingHead_]);
+    pendingHead_ = (pendingHead_ + 1) % kLookahead;
+    --pendingCount_;
+  }
+  pending_[(pendingHead_ + pendingCount_) % kLookahead] = lineNo;
+  ++pendingCount_;
+}
+
+void LineIndex::Flush(const LineList& lines) {
+  for (; pendingCount_ > 0; --pendingCount_) {
+    Insert(lines, pending_[pendingHead_]);
+    pendingHead_ = (pendingHead_ + 1) % kLookahead;
+  }
+}
+
+void LineIndex::Insert(const LineList& lines, std::int32_t lineNo) {
   // Keep the table at most half full.
   if ((used_.size() + 1) * 2 > slots_.size()) Grow();
   const std::uint64_t hash = lines.Hash(lineNo);
@@ -63,6 +90,7 @@ void LineIndex::AddToIndex(const LineList& lines, std::int32_t lineNo) {
 
 std::int32_t LineIndex::UniqueLineNo(const LineList& lines, std::string_view text,
                                      std::uint64_t hash) const {
+  assert(pendingCount_ == 0);
   if (IsBlank(text) || slots_.empty()) return 0;
   const Entry& entry = slots_[FindSlot(lines, text, hash)];
   return entry.occurrences == 1 ? entry.firstLine : 0;

@@ -5,6 +5,8 @@
 // names.
 #pragma once
 
+#include <array>
+#include <cassert>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -23,6 +25,13 @@ class LineIndex {
   // number, a text already present once more, and its line number is dropped.
   void AddToIndex(const LineList& lines, std::int32_t lineNo);
 
+  // AddToIndex for a whole file read line by line: the line's slot is fetched
+  // from memory now and filled a few lines later, which hides the cache miss.
+  // The line may stay pending until the next AddToIndex, AddToIndexLater or
+  // Flush; Flush before any query. Lines are stored in the order given.
+  void AddToIndexLater(const LineList& lines, std::int32_t lineNo);
+  void Flush(const LineList& lines);
+
   // The line number of `text` if it occurs exactly once, else 0. Blank texts
   // (empty or spaces only) answer 0 without a lookup. `hash` is FoldedHash(text).
   [[nodiscard]] std::int32_t UniqueLineNo(const LineList& lines, std::string_view text,
@@ -32,7 +41,10 @@ class LineIndex {
   }
 
   // Distinct texts held.
-  [[nodiscard]] std::size_t DistinctTexts() const { return used_.size(); }
+  [[nodiscard]] std::size_t DistinctTexts() const {
+    assert(pendingCount_ == 0);
+    return used_.size();
+  }
 
  private:
   struct Entry {
@@ -41,6 +53,7 @@ class LineIndex {
     std::int32_t occurrences = 0;
   };
 
+  void Insert(const LineList& lines, std::int32_t lineNo);
   [[nodiscard]] std::size_t FindSlot(const LineList& lines, std::string_view text,
                                      std::uint64_t hash) const;
   void Grow();
@@ -52,6 +65,13 @@ class LineIndex {
 
   Slots slots_;                      // open addressing, size a power of two
   std::vector<std::uint32_t> used_;  // occupied slots, for a cheap Clear
+
+  // Lines given to AddToIndexLater and not stored yet, oldest at pendingHead_.
+  // Some dozens of lines of reading and hashing cover the memory latency.
+  static constexpr std::size_t kLookahead = 16;
+  std::array<std::int32_t, kLookahead> pending_{};
+  std::size_t pendingHead_ = 0;
+  std::size_t pendingCount_ = 0;
 };
 
 }  // namespace qfc

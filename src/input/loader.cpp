@@ -152,6 +152,12 @@ LoadOutcome LoadFiles(const PerSide<std::string>& paths, Progress& progress, Loa
   } catch (const std::bad_alloc&) {
     outcome.failure = kOutOfMemoryText;
   }
+  // Whatever ended the loop, the lines read so far are all in the index.
+  try {
+    for (Side side : kBothSides) text.index[side].Flush(text.lines[side]);
+  } catch (const std::bad_alloc&) {
+    if (!outcome.failure) outcome.failure = kOutOfMemoryText;
+  }
   return outcome;
 }
 

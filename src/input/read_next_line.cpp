@@ -14,7 +14,7 @@ bool ReadNextLine(TextReader& stream, LineList& lines, LineIndex& index, LineCou
   const std::string_view line = stream.ReadLine();
   const std::int32_t length = ToInt32(line.size());
   const std::int32_t lineNo = lines.AppendExpandingTabs(line);
-  index.AddToIndex(lines, lineNo);
+  index.AddToIndexLater(lines, lineNo);
   counters.charactersRead = CheckedAdd(counters.charactersRead, length);
   counters.charactersConsumed =
       CheckedAdd(counters.charactersConsumed, CheckedAdd(length, kAssumedLineEndLength));

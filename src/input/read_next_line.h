@@ -18,7 +18,8 @@ struct LineCounters {
 };
 
 // Reads the next line of `stream`, stores it tab-expanded in `lines`, adds it
-// to `index` and advances `counters`. False, with nothing changed, when the
+// to `index` (through AddToIndexLater: Flush the index before querying it)
+// and advances `counters`. False, with nothing changed, when the
 // stream was already at its end. Stream failures propagate as LoadFailure.
 [[nodiscard]] bool ReadNextLine(TextReader& stream, LineList& lines, LineIndex& index,
                                 LineCounters& counters);

@@ -38,6 +38,7 @@ TEST(ReadNextLineTest, CountsLengthBeforeTabExpansionAndTwoPerLineEnd) {
   EXPECT_FALSE(ReadNextLine(reader, lines, index, counters));
   EXPECT_EQ(lines.Count(), 3);
   EXPECT_EQ(counters.charactersConsumed, 12);
+  index.Flush(lines);
   EXPECT_EQ(index.UniqueLineNo(lines, "A    B"), 1);
 }
 
