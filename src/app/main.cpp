@@ -1,0 +1,15 @@
+// quorvelin-compare: compares the pair of files named behind /1: and /2:.
+#include <QApplication>
+
+#include "app/command_line.h"
+#include "app/main_form.h"
+#include "app/qt_platform.h"
+
+int main(int argc, char* argv[]) {
+  const std::string tail = qfc::JoinCommandLineTail(argc, argv);
+  QApplication app(argc, argv);
+  qfc::QtPlatform platform;
+  qfc::MainForm form(platform);
+  if (!form.Load(tail)) return 0;
+  return QApplication::exec();
+}

@@ -1,0 +1,156 @@
+#include "app/main_form.h"
+
+#include <QApplication>
+#include <QCursor>
+
+#include <cmath>
+#include <exception>
+
+#include "app/command_line.h"
+#include "app/error_record.h"
+#include "app/startup_error.h"
+#include "engine/compare_lines.h"
+#include "input/loader.h"
+#include "navigation/commands.h"
+#include "progress/progress_window.h"
+#include "view/main_window.h"
+
+namespace qfc {
+namespace {
+
+constexpr char kDifferencesVerdict[] = "Compare Results = File differences exist!!!";
+constexpr char kIdenticalVerdict[] = "Compare Results = Files are identical!!!";
+// Source named in the title of a failure that no operation of ours raised.
+constexpr char kStartupSource[] = "Startup";
+// The window's first height, as a share of the screen's.
+constexpr double kHeightShare = 0.9;
+
+void Yield() { QCoreApplication::processEvents(); }
+
+}  // namespace
+
+MainForm::MainForm(Platform& platform)
+    : platform_(platform), window_(std::make_unique<MainWindow>()) {
+  CommandHost host;
+  host.window = window_.get();
+  host.toolbar = window_->ToolBar();
+  host.grids[Side::Left] = &window_->GridAt(Side::Left);
+  host.grids[Side::Right] = &window_->GridAt(Side::Right);
+  host.setStatusText = [this](const std::string& text) { window_->SetStatusText(text); };
+  host.busy = [this] { return window_->Busy(); };
+  host.platform = &platform_;
+  host.yield = Yield;
+  commands_ = std::make_unique<Commands>(std::move(host));
+  window_->SetClickResetsSearch([this] { commands_->Search().ResetSrcPosInRow(); });
+  window_->SetShutdownProcedure([this] { Shutdown(); });
+}
+
+MainForm::~MainForm() { Shutdown(); }
+
+bool MainForm::Load(const std::string& commandLineTail) {
+  // 1. One handler covers every step below.
+  try {
+    // 2.
+    window_->setWindowTitle(QString::fromLatin1(kAppTitle));
+    // 3.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // 4.
+    window_->SetBusy(true);
+    // 5. Only the exact empty tail ends silently.
+    if (commandLineTail.empty()) {
+      platform_.EndProgram();
+      QApplication::restoreOverrideCursor();
+      return false;
+    }
+    // 6.
+    progressWindow_ = std::make_unique<ProgressWindow>(window_.get());
+    progressWindow_->show();
+    Yield();
+    // 7. Files are reached through plain system calls: there is no
+    //    file-system object to create.
+    // 8.
+    const PerSide<std::string> paths = ParseCmdLine(commandLineTail);
+    for (Side side : kBothSides) window_->SetPath(side, paths[side]);
+
+    // 9.
+    text_ = std::make_unique<LoadedText>();
+    const LoadOutcome outcome = LoadFiles(paths, *progressWindow_, *text_);
+    ReportLoadOutcome(outcome);
+    // 10.
+    if (progressWindow_->Canceled() || outcome.binaryMode) {
+      Unload();
+      return false;
+    }
+
+    // 11.
+    window_->InitGrid(0);
+    window_->InitGrid(1);
+    // 12.
+    window_->SetLines(&text_->lines);
+    CompareLines(*text_, *progressWindow_, window_->Rows());
+    // 13.
+    if (progressWindow_->Canceled()) {
+      Unload();
+      return false;
+    }
+    // 14. The grids now hold everything shown.
+    window_->SetLines(nullptr);
+    text_.reset();
+    // 15.
+    PlaceWindow();
+    // 16.
+    window_->PlaceSplitter(window_->ClientWidthTwips() / 2);
+    // 17.
+    progressWindow_.reset();
+    Yield();
+    // 18.
+    window_->SetStatusText(window_->DiffsFound() ? kDifferencesVerdict : kIdenticalVerdict);
+    // 19.
+    QApplication::restoreOverrideCursor();
+    // 20.
+    window_->SetBusy(false);
+    // 21.
+    window_->show();
+    return true;
+  } catch (const ErrorRecord& error) {
+    QApplication::restoreOverrideCursor();
+    ShowStartupError(platform_, error);
+  } catch (const std::exception& error) {
+    QApplication::restoreOverrideCursor();
+    ShowStartupError(platform_, ErrorRecord(kAppErrorBase, kStartupSource, error.what()));
+  }
+  Unload();
+  return false;
+}
+
+void MainForm::ReportLoadOutcome(const LoadOutcome& outcome) {
+  if (outcome.failure) {
+    platform_.ShowMessage(std::string(kBinaryCompareFailure) + kLineBreak + *outcome.failure,
+                          kAppTitle, MessageIcon::Critical, MessageButtons::Ok);
+  } else if (outcome.binaryMode && !progressWindow_->Canceled()) {
+    platform_.ShowMessage(std::string(outcome.Verdict()), kAppTitle, MessageIcon::Information,
+                          MessageButtons::Ok);
+  }
+}
+
+void MainForm::PlaceWindow() {
+  const ScreenSize screen = platform_.Screen();
+  window_->move(0, 0);
+  window_->resize(screen.width, static_cast<int>(std::nearbyint(screen.height * kHeightShare)));
+}
+
+void MainForm::Unload() {
+  text_.reset();
+  Shutdown();
+}
+
+void MainForm::Shutdown() {
+  // Each release goes ahead whatever happened to the one before.
+  try {
+    if (commands_) commands_->ReleaseFindDialog();
+  } catch (...) {
+  }
+  progressWindow_.reset();
+}
+
+}  // namespace qfc
