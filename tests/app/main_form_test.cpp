@@ -1,0 +1,153 @@
+// The start-up sequence end to end on real files and real widgets, with the
+// message boxes answered by the platform double.
+#include "app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "progress/progress_window.h"
+#include "support/platform_double.h"
+#include "view/main_window.h"
+
+namespace qfc {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Lines(const char* end, int count, const char* stem = "line ") {
+  std::string text;
+  for (int n = 1; n <= count; ++n) text += stem + std::to_string(n) + end;
+  return text;
+}
+
+struct StartupCase {
+  const char* name;
+  std::string left;
+  std::string right;
+  // The command-line tail, built from the two file paths.
+  std::string (*tail)(const std::string& left, const std::string& right);
+  bool opens;
+  std::string message;  // empty: no message box
+  std::string title;
+  std::string status;   // when the window opens
+};
+
+std::string Standard(const std::string& l, const std::string& r) { return "/1:" + l + " /2:" + r; }
+std::string Reversed(const std::string& l, const std::string& r) { return "/2:" + r + " /1:" + l; }
+std::string NoRight(const std::string& l, const std::string&) { return "/1:" + l; }
+std::string RightMissing(const std::string& l, const std::string& r) { return "/1:" + l + " /2:" + r + ".gone"; }
+std::string BothMissing(const std::string& l, const std::string& r) { return "/1:" + l + ".gone /2:" + r + ".gone"; }
+std::string Blanks(const std::string&, const std::string&) { return "   "; }
+
+const std::string kTitle = "Quorvelin File Compare";
+const std::string kParseTitle = "Quorvelin File Compare - ParseCmdLine";
+const std::string kDiffer = "Compare Results = File differences exist!!!";
+const std::string kSame = "Compare Results = Files are identical!!!";
+
+class StartupTest : public testing::TestWithParam<StartupCase> {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("qfc-startup-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Write(const char* name, const std::string& bytes) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+  }
+  fs::path dir_;
+};
+
+TEST_P(StartupTest, EndsOrOpensWithTheRightWords) {
+  const StartupCase& c = GetParam();
+  const std::string left = Write("left.txt", c.left);
+  const std::string right = Write("right.txt", c.right);
+  test::PlatformDouble platform;
+  MainForm form(platform);
+
+  EXPECT_EQ(form.Load(c.tail(left, right)), c.opens);
+
+  if (c.message.empty()) {
+    EXPECT_TRUE(platform.messages.empty()) << platform.messages.front().text;
+  } else {
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, c.message);
+    EXPECT_EQ(platform.messages[0].title, c.title);
+  }
+  EXPECT_EQ(form.Progress(), nullptr) << "the progress window outlived the run";
+  EXPECT_EQ(platform.ends, 0);
+  if (c.opens) {
+    EXPECT_TRUE(form.Window().isVisible());
+    EXPECT_FALSE(form.Window().Busy());
+    EXPECT_EQ(form.Window().StatusText(), c.status);
+    EXPECT_EQ(form.Window().Path(Side::Left), left);
+    EXPECT_EQ(form.Window().x(), 0);
+    EXPECT_EQ(form.Window().y(), 0);
+  } else {
+    EXPECT_FALSE(form.Window().isVisible());
+  }
+}
+
+const std::string kCrLfText = Lines("\r\n", 12);
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StartupTest,
+    testing::Values(
+        StartupCase{"IdenticalText", kCrLfText, kCrLfText, Standard, true, "", "", kSame},
+        StartupCase{"DifferingText", kCrLfText, Lines("\r\n", 13), Standard, true, "", "", kDiffer},
+        StartupCase{"MarkersInEitherOrder", kCrLfText, kCrLfText, Reversed, true, "", "", kSame},
+        StartupCase{"CaseOnlyDifference", "Abc\r\n", "abc\r\n", Standard, true, "", "", kDiffer},
+        StartupCase{"EmptyPair", "", "", Standard, true, "", "", kSame},
+        StartupCase{"BinaryIdentical", Lines("\n", 12), Lines("\n", 12), Standard, false,
+                    "Binary Files are Identical!", kTitle, ""},
+        StartupCase{"BinaryDiffer", Lines("\n", 12), Lines("\n", 13), Standard, false,
+                    "Binary Files Differ!", kTitle, ""},
+        StartupCase{"NoRightMarker", kCrLfText, kCrLfText, NoRight, false,
+                    "Error while processing compare.\r\nLeft and Right side file location must be specified.",
+                    kParseTitle, ""},
+        StartupCase{"BlanksOnlyTail", kCrLfText, kCrLfText, Blanks, false,
+                    "Error while processing compare.\r\nLeft and Right side file location must be specified.",
+                    kParseTitle, ""},
+        StartupCase{"RightMissing", kCrLfText, kCrLfText, RightMissing, false,
+                    "Error while processing compare.\r\nRight side file location does not exist.",
+                    kParseTitle, ""},
+        StartupCase{"BothMissingReportsLeft", kCrLfText, kCrLfText, BothMissing, false,
+                    "Error while processing compare.\r\nLeft side file location does not exist.",
+                    kParseTitle, ""}),
+    [](const testing::TestParamInfo<StartupCase>& info) { return std::string(info.param.name); });
+
+TEST(StartupSequenceTest, EmptyTailEndsAtOnceWithoutAnyWindow) {
+  test::PlatformDouble platform;
+  MainForm form(platform);
+  EXPECT_FALSE(form.Load(""));
+  EXPECT_EQ(platform.ends, 1);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(form.Progress(), nullptr);
+  EXPECT_FALSE(form.Window().isVisible());
+}
+
+TEST(StartupSequenceTest, CloseDuringLoadingEndsSilently) {
+  const fs::path dir = fs::temp_directory_path() / ("qfc-cancel-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  // A binary pair: without the cancel a verdict would be shown.
+  for (const char* name : {"a", "b"}) std::ofstream(dir / name, std::ios::binary) << Lines("\n", 50);
+  test::PlatformDouble platform;
+  MainForm form(platform);
+  // Runs at the first yield after the progress window appears.
+  QTimer::singleShot(0, [&form] { form.Progress()->CloseButton()->click(); });
+
+  EXPECT_FALSE(form.Load("/1:" + (dir / "a").string() + " /2:" + (dir / "b").string()));
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_FALSE(form.Window().isVisible());
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace qfc
