@@ -67,7 +67,7 @@ class LineIndex {
   std::vector<std::uint32_t> used_;  // occupied slots, for a cheap Clear
 
   // Lines given to AddToIndexLater and not stored yet, oldest at pendingHead_.
-  // Some dozens of lines of reading and hashing cover the memory latency.
+  // Sixteen lines of reading and hashing cover the memory latency.
   static constexpr std::size_t kLookahead = 16;
   std::array<std::int32_t, kLookahead> pending_{};
   std::size_t pendingHead_ = 0;

@@ -1,5 +1,4 @@
-// ReadNextLine's counters, CountCrLf across chunks, the text-mode test and
-// the progress percentage.
+// ReadNextLine's counters, CountCrLf across chunks and the progress percentage.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -10,7 +9,6 @@
 #include "input/progress_percent.h"
 #include "input/read_next_line.h"
 #include "input/temp_files.h"
-#include "input/text_mode_check.h"
 #include "support/progress_double.h"
 
 namespace qfc {
@@ -76,40 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
                     CrLfCase{"CrCrLf", {"\r\r\n"}, 1, std::nullopt},
                     CrLfCase{"LfCr", {"\n\r"}, 0, '\r'}),
     [](const testing::TestParamInfo<CrLfCase>& info) { return std::string(info.param.name); });
-
-struct ModeCase {
-  const char* name;
-  std::int32_t bytesRead;
-  std::int32_t crLfCount;
-  std::int32_t lines;
-  bool binary;
-};
-
-void PrintTo(const ModeCase& c, std::ostream* out) { *out << c.name; }
-
-class CheckTextModeTest : public testing::TestWithParam<ModeCase> {};
-
-TEST_P(CheckTextModeTest, DecidesFromLinesAndPairs) {
-  const ModeCase& c = GetParam();
-  constexpr std::int32_t kRead = 1000;
-  bool binary = false;
-  CheckTextMode(c.bytesRead, c.crLfCount, kRead + 2 * c.lines, kRead, kCrLfTolerance, binary);
-  EXPECT_EQ(binary, c.binary);
-}
-
-// With bytesRead 64000 the byte reader is ahead of the line reader; with 0 it
-// has been caught up.
-INSTANTIATE_TEST_SUITE_P(
-    Table, CheckTextModeTest,
-    testing::Values(ModeCase{"TenLinesAheadStayText", 64000, 0, 10, false},
-                    ModeCase{"ElevenLinesNoPairs", 64000, 0, 11, true},
-                    ModeCase{"ElevenLinesHalfPairs", 64000, 6, 11, false},
-                    ModeCase{"ElevenLinesTooFewPairs", 64000, 5, 11, true},
-                    ModeCase{"CaughtUpTwoLinesNoPairs", 0, 0, 2, false},
-                    ModeCase{"CaughtUpThreeLinesNoPairs", 0, 0, 3, true},
-                    ModeCase{"CaughtUpTwoPairsTooMany", 0, 7, 5, false},
-                    ModeCase{"CaughtUpThreePairsTooMany", 0, 8, 5, true}),
-    [](const testing::TestParamInfo<ModeCase>& info) { return std::string(info.param.name); });
 
 struct PercentCase {
   const char* name;
