@@ -43,8 +43,13 @@ void LineIndex::Grow() {
   old.swap(slots_);
   slots_.assign(old.empty() ? kInitialSlots : old.size() * 2, Entry{});
   used_.clear();
-  for (const Entry& entry : old) {
-    if (entry.firstLine != 0) Place(entry);
+  // Fetch the target slots a few entries ahead, as AddToIndexLater does.
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = 0; at < old.size(); ++at) {
+    if (at + kLookahead < old.size() && old[at + kLookahead].firstLine != 0) {
+      __builtin_prefetch(&slots_[static_cast<std::size_t>(old[at + kLookahead].hash) & mask]);
+    }
+    if (old[at].firstLine != 0) Place(old[at]);
   }
 }
 
