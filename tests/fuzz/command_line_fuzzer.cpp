@@ -1,0 +1,25 @@
+// Arbitrary command-line tails: the parser answers two existing files or
+// raises one of its three messages, and never crashes.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "app/command_line.h"
+#include "app/error_record.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string tail(reinterpret_cast<const char*>(data), size);
+  try {
+    const qfc::PerSide<std::string> paths = qfc::ParseCmdLine(tail);
+    for (qfc::Side side : qfc::kBothSides) {
+      if (!qfc::IsExistingFile(paths[side])) std::abort();
+    }
+  } catch (const qfc::ErrorRecord& error) {
+    const std::string& text = error.Description();
+    if (error.Source() != qfc::kCommandLineSource) std::abort();
+    if (text != qfc::kMarkersMissing && text != qfc::kLeftFileMissing && text != qfc::kRightFileMissing) {
+      std::abort();
+    }
+  }
+  return 0;
+}
