@@ -21,18 +21,19 @@ std::size_t LineIndex::FindSlot(const LineList& lines, std::string_view text,
                                 std::uint64_t hash) const {
   // Linear probing; returns the slot holding the text or the free slot where
   // it belongs.
+  const std::uint32_t tag = HashTag(hash);
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t slot = static_cast<std::size_t>(hash) & mask;; slot = (slot + 1) & mask) {
+  for (std::size_t slot = HomeSlot(tag);; slot = (slot + 1) & mask) {
     const Entry& entry = slots_[slot];
-    if (entry.firstLine == 0) return slot;
-    if (entry.hash == hash && EqualFolded(lines.Line(entry.firstLine), text)) return slot;
+    if (entry.line == 0) return slot;
+    if (entry.hashTag == tag && EqualFolded(lines.Line(entry.FirstLine()), text)) return slot;
   }
 }
 
 void LineIndex::Place(const Entry& entry) {
   const std::size_t mask = slots_.size() - 1;
-  std::size_t slot = static_cast<std::size_t>(entry.hash) & mask;
-  while (slots_[slot].firstLine != 0) slot = (slot + 1) & mask;
+  std::size_t slot = HomeSlot(entry.hashTag);
+  while (slots_[slot].line != 0) slot = (slot + 1) & mask;
   slots_[slot] = entry;
   used_.push_back(static_cast<std::uint32_t>(slot));
 }
@@ -44,12 +45,11 @@ void LineIndex::Grow() {
   slots_.assign(old.empty() ? kInitialSlots : old.size() * 2, Entry{});
   used_.clear();
   // Fetch the target slots a few entries ahead, as AddToIndexLater does.
-  const std::size_t mask = slots_.size() - 1;
   for (std::size_t at = 0; at < old.size(); ++at) {
-    if (at + kLookahead < old.size() && old[at + kLookahead].firstLine != 0) {
-      __builtin_prefetch(&slots_[static_cast<std::size_t>(old[at + kLookahead].hash) & mask]);
+    if (at + kLookahead < old.size() && old[at + kLookahead].line != 0) {
+      __builtin_prefetch(&slots_[HomeSlot(old[at + kLookahead].hashTag)]);
     }
-    if (old[at].firstLine != 0) Place(old[at]);
+    if (old[at].line != 0) Place(old[at]);
   }
 }
 
@@ -59,10 +59,7 @@ void LineIndex::AddToIndex(const LineList& lines, std::int32_t lineNo) {
 }
 
 void LineIndex::AddToIndexLater(const LineList& lines, std::int32_t lineNo) {
-  if (!slots_.empty()) {
-    const std::size_t home = static_cast<std::size_t>(lines.Hash(lineNo)) & (slots_.size() - 1);
-    __builtin_prefetch(&slots_[home]);
-  }
+  if (!slots_.empty()) __builtin_prefetch(&slots_[HomeSlot(HashTag(lines.Hash(lineNo)))]);
   if (pendingCount_ == kLookahead) {
     Insert(lines, pending_[pendingHead_]);
     pendingHead_ = (pendingHead_ + 1) % kLookahead;
@@ -85,11 +82,11 @@ void LineIndex::Insert(const LineList& lines, std::int32_t lineNo) {
   const std::uint64_t hash = lines.Hash(lineNo);
   const std::size_t slot = FindSlot(lines, lines.Line(lineNo), hash);
   Entry& entry = slots_[slot];
-  if (entry.firstLine == 0) {
-    entry = Entry{hash, lineNo, 1};
+  if (entry.line == 0) {
+    entry = Entry{HashTag(hash), lineNo};
     used_.push_back(static_cast<std::uint32_t>(slot));
-  } else {
-    ++entry.occurrences;
+  } else if (entry.line > 0) {
+    entry.line = -entry.line;
   }
 }
 
@@ -98,7 +95,7 @@ std::int32_t LineIndex::UniqueLineNo(const LineList& lines, std::string_view tex
   assert(pendingCount_ == 0);
   if (IsBlank(text) || slots_.empty()) return 0;
   const Entry& entry = slots_[FindSlot(lines, text, hash)];
-  return entry.occurrences == 1 ? entry.firstLine : 0;
+  return entry.line > 0 ? entry.line : 0;
 }
 
 }  // namespace qfc

@@ -47,11 +47,17 @@ class LineIndex {
   }
 
  private:
+  // Eight bytes, so that a million distinct texts fit in 16 MiB of slots.
   struct Entry {
-    std::uint64_t hash = 0;
-    std::int32_t firstLine = 0;    // line number of the first occurrence; 0 = free slot
-    std::int32_t occurrences = 0;
+    std::uint32_t hashTag = 0;  // low half of the text's FoldedHash; also picks the home slot
+    // The first occurrence's line number while the text occurred once,
+    // negated once it recurs (kept to compare texts), 0 for a free slot.
+    std::int32_t line = 0;
+    [[nodiscard]] std::int32_t FirstLine() const { return line < 0 ? -line : line; }
   };
+
+  [[nodiscard]] static std::uint32_t HashTag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash); }
+  [[nodiscard]] std::size_t HomeSlot(std::uint32_t hashTag) const { return hashTag & (slots_.size() - 1); }
 
   void Insert(const LineList& lines, std::int32_t lineNo);
   [[nodiscard]] std::size_t FindSlot(const LineList& lines, std::string_view text,
