@@ -1,218 +1,169 @@
+// The commands wired to the real main window and result grids, driven from
+// the keyboard, the menu and the toolbar as a user would.
 #include "navigation/commands.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMenu>
-#include <QRadioButton>
+#include <QPushButton>
+#include <QTest>
 #include <QToolBar>
-#include <memory>
-#include <string>
-#include <vector>
 
-#include "navigation/grid_double.h"
+#include "input/line_list.h"
 #include "support/platform_double.h"
+#include "view/main_window.h"
 
 namespace qfc {
 namespace {
 
-using test::GridDouble;
-using test::PlatformDouble;
+CommandHost HostFor(MainWindow& window, Platform& platform) {
+  CommandHost host;
+  host.window = &window;
+  host.toolbar = window.ToolBar();
+  for (const Side side : kBothSides) host.grids[side] = &window.GridAt(side);
+  host.setStatusText = [&window](const std::string& text) { window.SetStatusText(text); };
+  host.busy = [&window] { return window.Busy(); };
+  host.platform = &platform;
+  host.yield = [] { QCoreApplication::processEvents(); };
+  return host;
+}
 
-struct CommandsFixture {
-  CommandsFixture() {
-    toolbar = window.addToolBar("Toolbar");
-    editor = new QLineEdit(&window);
-    window.setCentralWidget(editor);
-    CommandHost host;
-    host.window = &window;
-    host.toolbar = toolbar;
-    host.grids[Side::Left] = &left;
-    host.grids[Side::Right] = &right;
-    host.setStatusText = [this](const std::string& text) { status.push_back(text); };
-    host.busy = [this] { return busy; };
-    host.platform = &platform;
-    host.yield = [] {};
-    commands = std::make_unique<Commands>(host);
+// Rows: 1 equal, 2-3 changed, 4 equal, 5 right line only, 6 equal.
+struct WiredWindow {
+  WiredWindow() {
+    for (const char* line : {"alpha", "left one", "left two", "beta", "gamma"}) {
+      lines[Side::Left].AppendExpandingTabs(line);
+    }
+    for (const char* line : {"alpha", "right one", "right two", "beta", "caf\xC3\xA9 two", "gamma"}) {
+      lines[Side::Right].AppendExpandingTabs(line);
+    }
+    window.SetLines(&lines);
+    window.InitGrid(0);
+    window.InitGrid(1);
+    window.Rows().ResetRows();
+    for (const auto& [left, right] : std::vector<std::pair<std::int32_t, std::int32_t>>{
+             {1, 1}, {2, 2}, {3, 3}, {4, 4}, {kNoLine, 5}, {5, 6}}) {
+      window.Rows().AddGridRow(left, right);
+    }
+    window.Rows().SizeColumns(6);
+    window.show();
+    Activate();
   }
 
-  QAction& MenuItem(const char* name) { return *window.findChild<QAction*>(name); }
-  QAction& Button(const char* key) { return *toolbar->findChild<QAction*>(key); }
-  QComboBox& Combo() { return *commands->FindDialogInstance()->findChild<QComboBox*>("cboFind"); }
+  void Activate() {
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
+  }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  }
+  Grid& GridAt(Side side) { return window.GridAt(side); }
+  FindDialog& Dialog() { return *commands.FindDialogInstance(); }
+  template <typename T = QAbstractButton>
+  T& DialogControl(const char* name) {
+    return *Dialog().findChild<T*>(name);
+  }
 
-  QMainWindow window;
-  QToolBar* toolbar = nullptr;
-  QLineEdit* editor = nullptr;
-  GridDouble left;
-  GridDouble right;
-  PlatformDouble platform;
-  std::vector<std::string> status;
-  bool busy = false;
-  std::unique_ptr<Commands> commands;
+  PerSide<LineList> lines;
+  MainWindow window;
+  test::PlatformDouble platform;
+  Commands commands{HostFor(window, platform)};
 };
 
-TEST(CommandsTest, ActionMenuItemsAndShortcuts) {
-  CommandsFixture f;
-  std::vector<std::string> items;
-  for (const QAction* action : f.commands->ActionMenu()->actions()) {
-    items.push_back(action->isSeparator()
-                        ? "-"
-                        : (action->text() + " " + action->shortcut().toString()).trimmed().toStdString());
+TEST(CommandsTest, StepAndSearchFromTheKeyboard) {
+  WiredWindow w;
+  w.GridAt(Side::Left).SetFocus();
+  w.GridAt(Side::Left).SetActiveCell(kTextColumn, 1);
+  for (const std::int32_t row : {2, 3, 5}) {
+    w.Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(w.GridAt(Side::Right).ActiveRow(), row);
   }
-  EXPECT_EQ(f.commands->ActionMenu()->title(), "&Action");
-  EXPECT_EQ(items, (std::vector<std::string>{"&Find... Ctrl+F", "Find &Next F3", "-",
-                                             "&Previous Difference Ctrl+R", "&Next Difference Ctrl+N",
-                                             "-", "E&xit"}));
-}
+  EXPECT_EQ(w.window.StatusText(), "");
 
-TEST(CommandsTest, ToolbarButtonsKeysTooltipsAndIcons) {
-  CommandsFixture f;
-  std::vector<std::string> buttons;
-  for (const QAction* action : f.toolbar->actions()) {
-    if (action->isSeparator()) {
-      buttons.push_back("-");
-      continue;
-    }
-    buttons.push_back(action->objectName().toStdString() + ": " + action->toolTip().toStdString());
-    EXPECT_FALSE(action->icon().pixmap(16, 16).isNull()) << action->objectName().toStdString();
-  }
-  EXPECT_EQ(buttons, (std::vector<std::string>{"Find: Find", "-", "Up: Move to Previous Difference",
-                                               "Down: Move to Next Difference"}));
-  EXPECT_EQ(f.toolbar->iconSize(), QSize(16, 16));
-}
+  // The focused grid chooses the side.
+  w.GridAt(Side::Right).SetFocus();
+  w.Key(Qt::Key_F, Qt::ControlModifier);
+  ASSERT_TRUE(w.Dialog().isVisible());
+  EXPECT_EQ(w.Dialog().SearchSide(), Side::Right);
+  w.DialogControl<QComboBox>("cboFind").setEditText("two");
+  w.DialogControl("cmdFind").click();
+  EXPECT_EQ(w.GridAt(Side::Right).ActiveRow(), 5);
+  EXPECT_EQ(w.GridAt(Side::Right).SelectedText(), "two");
 
-TEST(CommandsTest, ToolbarDownAndUpStepThroughDifferences) {
-  CommandsFixture f;
-  f.left.SetPattern("..D..");
-  f.right.SetPattern(".....");
-
-  f.Button("Down").trigger();
-  EXPECT_EQ(f.right.activeRow, 3);
-  f.Button("Up").trigger();
-  EXPECT_EQ(f.right.activeRow, 1);
-  EXPECT_EQ(f.status, (std::vector<std::string>{"", "At Beginning Of File!"}));
-
-  f.commands->ToolbarButtonClick("down");  // keys are case-sensitive
-  EXPECT_EQ(f.status.size(), 2u);
-}
-
-TEST(CommandsTest, DifferenceCommandsDoNothingWhileBusy) {
-  CommandsFixture f;
-  f.left.SetPattern("..D..");
-  f.right.SetPattern(".....");
-  f.busy = true;
-
-  f.MenuItem("mnuActDown").trigger();
-  f.MenuItem("mnuActUp").trigger();
-  f.Button("Down").trigger();
-  f.Button("Up").trigger();
-
-  EXPECT_EQ(f.left.activeRow, 1);
-  EXPECT_TRUE(f.left.calls.empty());
-  EXPECT_TRUE(f.status.empty());
-  EXPECT_EQ(f.platform.beeps, 0);
+  // After Cancel, F3 searches with the hidden dialog's state: nothing more
+  // below, so it offers to go on at the top.
+  w.DialogControl("cmdCancel").click();
+  w.Activate();
+  w.platform.answers = {MessageAnswer::Yes};
+  w.Key(Qt::Key_F3);
+  EXPECT_FALSE(w.Dialog().isVisible());
+  ASSERT_EQ(w.platform.messages.size(), 1u);
+  EXPECT_EQ(w.platform.messages[0].text,
+            "No match found to end of file.\r\nWould you like to continue to search at the top of the file?");
+  EXPECT_EQ(w.GridAt(Side::Right).ActiveRow(), 3);
+  EXPECT_EQ(w.GridAt(Side::Right).SelectedText(), "two");
 }
 
 TEST(CommandsTest, FindNextBeforeTheDialogOnlyOpensIt) {
-  CommandsFixture f;
-  f.left.SetTexts({"abc"});
-  f.busy = true;  // Find and Find Next do not look at it
-
-  f.MenuItem("mnuActFindNext").trigger();
-
-  ASSERT_NE(f.commands->FindDialogInstance(), nullptr);
-  EXPECT_TRUE(f.commands->FindDialogInstance()->isVisible());
-  EXPECT_TRUE(f.platform.messages.empty());
-  EXPECT_TRUE(f.left.calls.empty());
-  EXPECT_FALSE(f.commands->Search().SearchHit());
+  WiredWindow w;
+  w.window.SetBusy(true);  // Find and Find Next do not look at it
+  w.Key(Qt::Key_F3);
+  ASSERT_NE(w.commands.FindDialogInstance(), nullptr);
+  EXPECT_TRUE(w.Dialog().isVisible());
+  EXPECT_TRUE(w.platform.messages.empty());
+  EXPECT_FALSE(w.commands.Search().SrcPos().has_value());
 }
 
-TEST(CommandsTest, FindNextAfterCancelSearchesWithHiddenDialog) {
-  CommandsFixture f;
-  f.left.SetTexts({"x", "abc"});
-  f.MenuItem("mnuActFind").trigger();
-  f.Combo().setEditText("abc");
-  f.commands->FindDialogInstance()->hide();
+TEST(CommandsTest, DifferenceCommandsDoNothingWhileBusy) {
+  WiredWindow w;
+  w.GridAt(Side::Left).SetActiveCell(kTextColumn, 1);
+  w.window.SetStatusText("verdict");
+  w.window.SetBusy(true);
+  w.Key(Qt::Key_N, Qt::ControlModifier);
+  w.Key(Qt::Key_R, Qt::ControlModifier);
+  for (const char* key : {"Down", "Up"}) w.window.ToolBar()->findChild<QAction*>(key)->trigger();
+  w.window.SetBusy(false);
+  w.commands.ToolbarButtonClick("down");  // keys are case-sensitive
 
-  f.MenuItem("mnuActFindNext").trigger();
-
-  EXPECT_EQ(f.left.activeRow, 2);
-  EXPECT_EQ(f.left.calls.back(), "select 0+3");
-  EXPECT_FALSE(f.commands->FindDialogInstance()->isVisible());
-  EXPECT_TRUE(f.Combo().count() == 0);  // only the dialog's own button adds history
-}
-
-TEST(CommandsTest, FindTakesSideFromFocusedGrid) {
-  CommandsFixture f;
-  f.right.focused = true;
-  f.right.selectedText = "caf\xE9";  // not UTF-8: shown as Latin-1
-  f.Button("Find").trigger();
-  FindDialog& dialog = *f.commands->FindDialogInstance();
-  EXPECT_EQ(dialog.SearchSide(), Side::Right);
-  EXPECT_EQ(f.Combo().currentText(), QString::fromUtf8("caf\xC3\xA9"));
-
-  f.right.focused = false;
-  f.left.focused = true;
-  f.left.selectedText = "";
-  f.MenuItem("mnuActFind").trigger();
-  EXPECT_EQ(dialog.SearchSide(), Side::Right);
-  EXPECT_EQ(f.Combo().currentText(), QString::fromUtf8("caf\xC3\xA9"));
+  EXPECT_EQ(w.GridAt(Side::Left).ActiveRow(), 1);
+  EXPECT_EQ(w.window.StatusText(), "verdict");
+  EXPECT_EQ(w.platform.beeps, 0);
 }
 
 TEST(CommandsTest, FindTakesSelectionFromFocusedTextBox) {
-  CommandsFixture f;
-  f.editor->setText("find the needle");
-  f.editor->setSelection(9, 6);
-  f.editor->setFocus();
+  WiredWindow w;
+  w.GridAt(Side::Right).SetFocus();
+  w.commands.FindCommand();  // right side chosen
+  w.Dialog().hide();
 
-  f.MenuItem("mnuActFind").trigger();
-
-  EXPECT_EQ(f.Combo().currentText(), "needle");
-  EXPECT_EQ(f.Combo().lineEdit()->selectedText(), "needle");
-  EXPECT_EQ(f.commands->FindDialogInstance()->SearchSide(), Side::Left);
+  w.window.SetPath(Side::Left, "/data/needle.txt");
+  auto* pathBox = w.window.findChildren<QLineEdit*>().front();
+  pathBox->setSelection(6, 6);
+  pathBox->setFocus();
+  w.Key(Qt::Key_F, Qt::ControlModifier);
+  EXPECT_EQ(w.DialogControl<QComboBox>("cboFind").currentText(), "needle");
+  EXPECT_EQ(w.Dialog().SearchSide(), Side::Right);
 }
 
-TEST(CommandsTest, DialogIsKeptUntilReleased) {
-  CommandsFixture f;
-  f.MenuItem("mnuActFind").trigger();
-  FindDialog* first = f.commands->FindDialogInstance();
-  first->hide();
-  f.MenuItem("mnuActFind").trigger();
-  EXPECT_EQ(f.commands->FindDialogInstance(), first);
-  EXPECT_EQ(first->parentWidget(), &f.window);
-
-  f.commands->ReleaseFindDialog();
-  EXPECT_EQ(f.commands->FindDialogInstance(), nullptr);
-  f.MenuItem("mnuActFind").trigger();
-  EXPECT_NE(f.commands->FindDialogInstance(), nullptr);
-}
-
-TEST(CommandsTest, WindowDestroyedFirstTakesTheDialogAlong) {
-  auto window = std::make_unique<QMainWindow>();
-  GridDouble left;
-  GridDouble right;
-  PlatformDouble platform;
-  CommandHost host;
-  host.window = window.get();
-  host.toolbar = window->addToolBar("Toolbar");
-  host.grids[Side::Left] = &left;
-  host.grids[Side::Right] = &right;
-  host.platform = &platform;
-  Commands commands(host);
+TEST(CommandsTest, DialogLivesUntilReleasedOrItsWindowGoes) {
+  auto window = std::make_unique<MainWindow>();
+  test::PlatformDouble platform;
+  Commands commands(HostFor(*window, platform));
   commands.FindCommand();
+  FindDialog* first = commands.FindDialogInstance();
+  commands.FindCommand();
+  EXPECT_EQ(commands.FindDialogInstance(), first);
+
+  commands.ReleaseFindDialog();
+  EXPECT_EQ(commands.FindDialogInstance(), nullptr);
+  commands.FindNextCommand();
+  ASSERT_NE(commands.FindDialogInstance(), nullptr);
 
   window.reset();
   EXPECT_EQ(commands.FindDialogInstance(), nullptr);
-}
-
-TEST(CommandsTest, ExitClosesTheWindow) {
-  CommandsFixture f;
-  f.window.show();
-  f.MenuItem("mnuActExit").trigger();
-  EXPECT_FALSE(f.window.isVisible());
 }
 
 }  // namespace
