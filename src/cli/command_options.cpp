@@ -38,7 +38,8 @@ CommandOptions ParseCommandOptions(std::span<const std::string_view> args) {
       return options;
     } else if (arg == "--rows") {
       options.rows = true;
-    } else if (arg == "-U" || arg.starts_with("--unified=") || (arg.starts_with("-U") && arg.size() > 2)) {
+    } else if (arg == "-U" || arg.starts_with("--unified=") ||
+               (arg.starts_with("-U") && arg.size() > 2)) {
       std::string_view value;
       if (arg == "-U") {
         if (i + 1 == args.size()) return Misuse("option requires an argument -- 'U'");
@@ -54,7 +55,8 @@ CommandOptions ParseCommandOptions(std::span<const std::string_view> args) {
     }
   }
   if (operands.empty()) return Misuse("missing operand");
-  if (operands.size() == 1) return Misuse("missing operand after '" + std::string(operands[0]) + "'");
+  if (operands.size() == 1)
+    return Misuse("missing operand after '" + std::string(operands[0]) + "'");
   if (operands.size() > 2) return Misuse("extra operand '" + std::string(operands[2]) + "'");
   options.paths[Side::Left] = operands[0];
   options.paths[Side::Right] = operands[1];

@@ -61,7 +61,10 @@ void WriteError(std::FILE* err, std::string_view heading, std::string_view descr
 [[nodiscard]] int Finish(OutputBuffer& out, std::FILE* err, int status) {
   if (!out.Flush()) {
     std::string message;
-    message.append(kProgramName).append(": write error: ").append(std::strerror(errno)).append("\n");
+    message.append(kProgramName)
+        .append(": write error: ")
+        .append(std::strerror(errno))
+        .append("\n");
     std::fputs(message.c_str(), err);
     return kExitTrouble;
   }
@@ -75,10 +78,12 @@ void WriteError(std::FILE* err, std::string_view heading, std::string_view descr
     if (row.left != kNoLine && row.left != next[Side::Left]++) return false;
     if (row.right != kNoLine && row.right != next[Side::Right]++) return false;
   }
-  return next[Side::Left] == lines[Side::Left].Count() + 1 && next[Side::Right] == lines[Side::Right].Count() + 1;
+  return next[Side::Left] == lines[Side::Left].Count() + 1 &&
+         next[Side::Right] == lines[Side::Right].Count() + 1;
 }
 
-[[nodiscard]] int Compare(const CommandOptions& options, std::FILE* out, std::FILE* err, bool showProgress) {
+[[nodiscard]] int Compare(const CommandOptions& options, std::FILE* out, std::FILE* err,
+                          bool showProgress) {
   for (Side side : kBothSides) {
     if (!IsRegularFile(options.paths[side])) {
       WriteError(err, kCompareFailure, kMissingFile[side]);
@@ -111,8 +116,10 @@ void WriteError(std::FILE* err, std::string_view heading, std::string_view descr
 
   const PairList& rows = sink.Rows();
   std::vector<RowKind> kinds(rows.size());
-  std::transform(rows.begin(), rows.end(), kinds.begin(), [&](const LinePair& row) { return KindOf(row, text.lines); });
-  const bool differ = std::any_of(kinds.begin(), kinds.end(), [](RowKind kind) { return kind != RowKind::Equal; });
+  std::transform(rows.begin(), rows.end(), kinds.begin(),
+                 [&](const LinePair& row) { return KindOf(row, text.lines); });
+  const bool differ =
+      std::any_of(kinds.begin(), kinds.end(), [](RowKind kind) { return kind != RowKind::Equal; });
   if (options.rows) {
     WriteRowListing(rows, kinds, output);
   } else {
@@ -124,7 +131,8 @@ void WriteError(std::FILE* err, std::string_view heading, std::string_view descr
 
 }  // namespace
 
-int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out, std::FILE* err, bool showProgress) {
+int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out, std::FILE* err,
+                   bool showProgress) {
   const CommandOptions options = ParseCommandOptions(args);
   switch (options.action) {
     case CommandAction::Misuse:
@@ -136,7 +144,10 @@ int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out, std::
     }
     case CommandAction::Version: {
       OutputBuffer output(out);
-      output.Append(kProgramName).Append(" (Quorvelin File Compare) ").Append(version::kMajor).Append('.');
+      output.Append(kProgramName)
+          .Append(" (Quorvelin File Compare) ")
+          .Append(version::kMajor)
+          .Append('.');
       output.Append(version::kMinor).Append('.').Append(version::kRevision).Append('\n');
       output.Append(version::kLegalNotice).Append('\n');
       return Finish(output, err, kExitIdentical);

@@ -16,7 +16,7 @@ inline constexpr int kExitTrouble = 2;
 
 // `args` without the program name. Progress goes to `err` when
 // `showProgress`; results to `out`, errors to `err`.
-[[nodiscard]] int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out, std::FILE* err,
-                                 bool showProgress);
+[[nodiscard]] int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out,
+                                 std::FILE* err, bool showProgress);
 
 }  // namespace qfc::cli

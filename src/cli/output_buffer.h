@@ -12,7 +12,9 @@ namespace qfc::cli {
 
 class OutputBuffer {
  public:
-  explicit OutputBuffer(std::FILE* stream) : stream_(stream) { buffer_.reserve(kFlushThreshold + kSlack); }
+  explicit OutputBuffer(std::FILE* stream) : stream_(stream) {
+    buffer_.reserve(kFlushThreshold + kSlack);
+  }
   OutputBuffer(const OutputBuffer&) = delete;
   OutputBuffer& operator=(const OutputBuffer&) = delete;
   ~OutputBuffer() { static_cast<void>(Flush()); }
@@ -49,7 +51,8 @@ class OutputBuffer {
   static constexpr std::size_t kNumberDigits = 11;
 
   void WriteOut() {
-    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) != buffer_.size()) {
+    if (!buffer_.empty() &&
+        std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) != buffer_.size()) {
       failed_ = true;
     }
     buffer_.clear();

@@ -19,8 +19,9 @@ bool LinesDiffer(std::string_view left, std::string_view right) {
 RowKind KindOf(const LinePair& row, const PerSide<LineList>& lines) {
   if (row.left == kNoLine) return RowKind::RightOnly;
   if (row.right == kNoLine) return RowKind::LeftOnly;
-  return LinesDiffer(lines[Side::Left].Line(row.left), lines[Side::Right].Line(row.right)) ? RowKind::Changed
-                                                                                           : RowKind::Equal;
+  return LinesDiffer(lines[Side::Left].Line(row.left), lines[Side::Right].Line(row.right))
+             ? RowKind::Changed
+             : RowKind::Equal;
 }
 
 }  // namespace qfc::cli

@@ -29,7 +29,9 @@ constexpr int kFallbackColumns = 80;
 }  // namespace
 
 TerminalProgress::TerminalProgress(std::FILE* stream, bool enabled)
-    : stream_(stream), enabled_(enabled), columns_(enabled ? TerminalColumns(stream) : kFallbackColumns) {}
+    : stream_(stream),
+      enabled_(enabled),
+      columns_(enabled ? TerminalColumns(stream) : kFallbackColumns) {}
 
 void TerminalProgress::InitProgress(std::int32_t phase) {
   if (phase == kAnalysisPhase) {
@@ -71,8 +73,9 @@ void TerminalProgress::Draw() {
   const std::string percent = std::to_string(std::clamp(percent_, 0, kMaxPercent));
   line.append(3 - std::min<std::size_t>(3, percent.size()), ' ').append(percent).append("% ");
   // Keep the line shorter than the terminal so that it never wraps.
-  const std::size_t room = static_cast<std::size_t>(std::max(columns_ - 1, 0)) - std::min(line.size() - 1,
-      static_cast<std::size_t>(std::max(columns_ - 1, 0)));
+  const std::size_t room =
+      static_cast<std::size_t>(std::max(columns_ - 1, 0)) -
+      std::min(line.size() - 1, static_cast<std::size_t>(std::max(columns_ - 1, 0)));
   line.append(std::string_view(detail_).substr(0, room));
   line.append("\x1b[K");
   std::fwrite(line.data(), 1, line.size(), stream_);

@@ -54,8 +54,8 @@ void WriteLine(char mark, std::string_view text, OutputBuffer& out) {
   out.Append(mark).Append(text).Append('\n');
 }
 
-void WriteHunk(std::span<const LinePair> rows, std::span<const RowKind> kinds, const PerSide<LineList>& lines,
-               const LinesBefore& before, OutputBuffer& out) {
+void WriteHunk(std::span<const LinePair> rows, std::span<const RowKind> kinds,
+               const PerSide<LineList>& lines, const LinesBefore& before, OutputBuffer& out) {
   PerSide<std::int32_t> counts{};
   for (const LinePair& row : rows) {
     for (Side side : kBothSides) {
@@ -89,8 +89,8 @@ void WriteHunk(std::span<const LinePair> rows, std::span<const RowKind> kinds, c
 }  // namespace
 
 void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> kinds,
-                      const PerSide<LineList>& lines, const PerSide<std::string_view>& labels, int context,
-                      OutputBuffer& out) {
+                      const PerSide<LineList>& lines, const PerSide<std::string_view>& labels,
+                      int context, OutputBuffer& out) {
   const std::size_t around = static_cast<std::size_t>(std::max(context, 0));
   const std::size_t rowCount = rows.size();
   LinesBefore before(rows);
@@ -112,8 +112,8 @@ void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> k
       headerWritten = true;
     }
     before.AdvanceTo(hunkStart);
-    WriteHunk(rows.subspan(hunkStart, hunkEnd - hunkStart), kinds.subspan(hunkStart, hunkEnd - hunkStart), lines,
-              before, out);
+    WriteHunk(rows.subspan(hunkStart, hunkEnd - hunkStart),
+              kinds.subspan(hunkStart, hunkEnd - hunkStart), lines, before, out);
     r = hunkEnd;
   }
 }

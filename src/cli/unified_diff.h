@@ -18,7 +18,7 @@ inline constexpr int kDefaultContext = 3;
 // right lines as "+" lines. Texts are the stored, tab-expanded lines, each
 // ended by LF. Writes nothing when no row differs.
 void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> kinds,
-                      const PerSide<LineList>& lines, const PerSide<std::string_view>& labels, int context,
-                      OutputBuffer& out);
+                      const PerSide<LineList>& lines, const PerSide<std::string_view>& labels,
+                      int context, OutputBuffer& out);
 
 }  // namespace qfc::cli

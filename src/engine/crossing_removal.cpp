@@ -92,7 +92,8 @@ class CrossingWalk {
       const LinePair entry = list_[i];
       if (IsRemoved(entry)) continue;
       DetailText text;
-      progress.SetProgressText(text.Append(kAnalyzingText).Append(entry.left).Append("=").Append(entry.right).View());
+      progress.SetProgressText(
+          text.Append(kAnalyzingText).Append(entry.left).Append("=").Append(entry.right).View());
       if (progress.Canceled()) return false;
       if (entry.right > lastRight) {
         lastRight = entry.right;
@@ -125,10 +126,11 @@ class CrossingWalk {
   // `right`, counted back to the first that is (or the start): the chain's
   // top entries from its first right line >= right.
   [[nodiscard]] std::size_t CountBackward(std::int32_t right) {
-    const auto first = std::lower_bound(chain_.begin(), chain_.end(), right, [&](std::size_t position, std::int32_t bound) {
-      ++counter_.steps;
-      return list_[position].right < bound;
-    });
+    const auto first = std::lower_bound(chain_.begin(), chain_.end(), right,
+                                        [&](std::size_t position, std::int32_t bound) {
+                                          ++counter_.steps;
+                                          return list_[position].right < bound;
+                                        });
     return static_cast<std::size_t>(chain_.end() - first);
   }
 
@@ -153,12 +155,13 @@ class CrossingWalk {
   KeyedPairList& list_;
   WalkStepCounter& counter_;
   std::vector<std::size_t> chain_;  // positions of the kept live entries, in order
-  RightLineMaxima maxima_;  // built at the first conflict
+  RightLineMaxima maxima_;          // built at the first conflict
 };
 
 [[maybe_unused]] bool IsChain(std::span<const LinePair> entries) {
   for (std::size_t i = 1; i < entries.size(); ++i) {
-    if (entries[i].left <= entries[i - 1].left || entries[i].right <= entries[i - 1].right) return false;
+    if (entries[i].left <= entries[i - 1].left || entries[i].right <= entries[i - 1].right)
+      return false;
   }
   return true;
 }

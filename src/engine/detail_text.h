@@ -23,7 +23,8 @@ class DetailText {
 
   // Plain decimal, a minus sign for negatives (-1 for a missing line).
   DetailText& Append(std::int32_t number) {
-    const auto result = std::to_chars(buffer_.data() + size_, buffer_.data() + buffer_.size(), number);
+    const auto result =
+        std::to_chars(buffer_.data() + size_, buffer_.data() + buffer_.size(), number);
     if (result.ec == std::errc{}) size_ = static_cast<std::size_t>(result.ptr - buffer_.data());
     return *this;
   }

@@ -36,7 +36,9 @@ class KeyedPairList {
   [[nodiscard]] std::size_t Size() const { return entries_.size(); }
   [[nodiscard]] bool Empty() const { return entries_.empty(); }
   // 0-based.
-  [[nodiscard]] const LinePair& operator[](std::size_t position) const { return entries_[position]; }
+  [[nodiscard]] const LinePair& operator[](std::size_t position) const {
+    return entries_[position];
+  }
   [[nodiscard]] std::span<const LinePair> Entries() const { return entries_; }
 
  private:

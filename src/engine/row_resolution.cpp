@@ -37,7 +37,8 @@ void ResolveRows(const KeyedPairList& matches, std::int32_t leftCount, std::int3
   rows.Clear();
   // Each match row stands for one line of each side, every other row for at
   // least one line.
-  const std::size_t lineCount = static_cast<std::size_t>(leftCount) + static_cast<std::size_t>(rightCount);
+  const std::size_t lineCount =
+      static_cast<std::size_t>(leftCount) + static_cast<std::size_t>(rightCount);
   if (matches.Size() <= lineCount) rows.Reserve(lineCount - matches.Size());
   std::int32_t prevLeft = 0;
   std::int32_t prevRight = 0;
@@ -47,8 +48,11 @@ void ResolveRows(const KeyedPairList& matches, std::int32_t leftCount, std::int3
     prevLeft = match.left;
     prevRight = match.right;
     DetailText text;
-    progress.SetProgressText(
-        text.Append(kResolvingText).Append(match.left).Append(kSeparator).Append(match.right).View());
+    progress.SetProgressText(text.Append(kResolvingText)
+                                 .Append(match.left)
+                                 .Append(kSeparator)
+                                 .Append(match.right)
+                                 .View());
     if (progress.Canceled()) return;
   }
   if (prevLeft != leftCount || prevRight != rightCount) {

@@ -15,7 +15,9 @@ namespace qfc {
 }
 
 // a when a is greater than b, else b.
-[[nodiscard]] constexpr std::int32_t MaxLong(std::int32_t a, std::int32_t b) { return a > b ? a : b; }
+[[nodiscard]] constexpr std::int32_t MaxLong(std::int32_t a, std::int32_t b) {
+  return a > b ? a : b;
+}
 
 // Replaces `rows` by one row per match and the rows of the gaps around the
 // matches (`matches` strictly increasing in both lines; the files have

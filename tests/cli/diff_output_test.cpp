@@ -42,7 +42,8 @@ class Captured {
 
 enum class Form { Rows, Unified };
 
-std::string Printed(const Lines& left, const Lines& right, Form form, int context = kDefaultContext) {
+std::string Printed(const Lines& left, const Lines& right, Form form,
+                    int context = kDefaultContext) {
   LoadedText text = test::MakeLoadedText(left, right);
   test::ProgressDouble progress;
   CollectedRows sink;
@@ -55,7 +56,8 @@ std::string Printed(const Lines& left, const Lines& right, Form form, int contex
     if (form == Form::Rows) {
       WriteRowListing(sink.Rows(), kinds, out);
     } else {
-      WriteUnifiedDiff(sink.Rows(), kinds, text.lines, PerSide<std::string_view>{{"L", "R"}}, context, out);
+      WriteUnifiedDiff(sink.Rows(), kinds, text.lines, PerSide<std::string_view>{{"L", "R"}},
+                       context, out);
     }
   }
   return captured.Text();
@@ -82,33 +84,81 @@ const Lines kTen{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
 INSTANTIATE_TEST_SUITE_P(
     Forms, DiffOutput,
     ::testing::Values(
-        OutputCase{"RowsMarkEveryKind", {"a", "b", "c", "d"}, {"a", "B", "c", "e", "d"}, Form::Rows, 3,
-                   "1\t1\t=\n2\t2\t!\n3\t3\t=\n-1\t4\t>\n4\t5\t=\nCompare Results = File differences exist!!!\n"},
-        OutputCase{"RowsOfIdenticalFiles", {"a", ""}, {"a", ""}, Form::Rows, 3,
+        OutputCase{"RowsMarkEveryKind",
+                   {"a", "b", "c", "d"},
+                   {"a", "B", "c", "e", "d"},
+                   Form::Rows,
+                   3,
+                   "1\t1\t=\n2\t2\t!\n3\t3\t=\n-1\t4\t>\n4\t5\t=\nCompare Results = File "
+                   "differences exist!!!\n"},
+        OutputCase{"RowsOfIdenticalFiles",
+                   {"a", ""},
+                   {"a", ""},
+                   Form::Rows,
+                   3,
                    "1\t1\t=\n2\t2\t=\nCompare Results = Files are identical!!!\n"},
-        OutputCase{"BlankLinesOfAnyWidthAreEqual", {"x", "  "}, {"x", ""}, Form::Rows, 3,
+        OutputCase{"BlankLinesOfAnyWidthAreEqual",
+                   {"x", "  "},
+                   {"x", ""},
+                   Form::Rows,
+                   3,
                    "1\t1\t=\n2\t2\t=\nCompare Results = Files are identical!!!\n"},
-        OutputCase{"CaseOnlyMatchIsChanged", {"Abc"}, {"ABC"}, Form::Rows, 3,
+        OutputCase{"CaseOnlyMatchIsChanged",
+                   {"Abc"},
+                   {"ABC"},
+                   Form::Rows,
+                   3,
                    "1\t1\t!\nCompare Results = File differences exist!!!\n"},
-        OutputCase{"LeftOnlyRow", {"p", "q"}, {"p"}, Form::Rows, 3,
+        OutputCase{"LeftOnlyRow",
+                   {"p", "q"},
+                   {"p"},
+                   Form::Rows,
+                   3,
                    "1\t1\t=\n2\t-1\t<\nCompare Results = File differences exist!!!\n"},
         OutputCase{"UnifiedNothingForIdentical", {"a", "b"}, {"a", "b"}, Form::Unified, 3, ""},
-        OutputCase{"UnifiedChangedRowIsMinusThenPlus", {"a", "b", "c"}, {"a", "X", "c"}, Form::Unified, 3,
+        OutputCase{"UnifiedChangedRowIsMinusThenPlus",
+                   {"a", "b", "c"},
+                   {"a", "X", "c"},
+                   Form::Unified,
+                   3,
                    "--- L\n+++ R\n@@ -1,3 +1,3 @@\n a\n-b\n+X\n c\n"},
-        OutputCase{"UnifiedTabsExpanded", {"\tx", "y"}, {"\tx", "z"}, Form::Unified, 1,
+        OutputCase{"UnifiedTabsExpanded",
+                   {"\tx", "y"},
+                   {"\tx", "z"},
+                   Form::Unified,
+                   1,
                    "--- L\n+++ R\n@@ -1,2 +1,2 @@\n     x\n-y\n+z\n"},
-        OutputCase{"UnifiedSeparateHunks", kTen,
-                   {"1", "two", "3", "4", "5", "6", "7", "8", "9", "ten"}, Form::Unified, 1,
-                   "--- L\n+++ R\n@@ -1,3 +1,3 @@\n 1\n-2\n+two\n 3\n@@ -9,2 +9,2 @@\n 9\n-10\n+ten\n"},
-        OutputCase{"UnifiedCloseChangesShareAHunk", kTen,
-                   {"1", "two", "3", "4", "five", "6", "7", "8", "9", "10"}, Form::Unified, 1,
+        OutputCase{
+            "UnifiedSeparateHunks",
+            kTen,
+            {"1", "two", "3", "4", "5", "6", "7", "8", "9", "ten"},
+            Form::Unified,
+            1,
+            "--- L\n+++ R\n@@ -1,3 +1,3 @@\n 1\n-2\n+two\n 3\n@@ -9,2 +9,2 @@\n 9\n-10\n+ten\n"},
+        OutputCase{"UnifiedCloseChangesShareAHunk",
+                   kTen,
+                   {"1", "two", "3", "4", "five", "6", "7", "8", "9", "10"},
+                   Form::Unified,
+                   1,
                    "--- L\n+++ R\n@@ -1,6 +1,6 @@\n 1\n-2\n+two\n 3\n 4\n-5\n+five\n 6\n"},
-        OutputCase{"UnifiedInsertionAtTopHasEmptyLeftRange", {"a", "b"}, {"new", "a", "b"}, Form::Unified, 0,
+        OutputCase{"UnifiedInsertionAtTopHasEmptyLeftRange",
+                   {"a", "b"},
+                   {"new", "a", "b"},
+                   Form::Unified,
+                   0,
                    "--- L\n+++ R\n@@ -0,0 +1 @@\n+new\n"},
-        OutputCase{"UnifiedDeletionInTheMiddle", {"a", "b", "c"}, {"a", "c"}, Form::Unified, 0,
+        OutputCase{"UnifiedDeletionInTheMiddle",
+                   {"a", "b", "c"},
+                   {"a", "c"},
+                   Form::Unified,
+                   0,
                    "--- L\n+++ R\n@@ -2 +1,0 @@\n-b\n"},
-        OutputCase{"UnifiedMovedBlockRunsGroupMinusesFirst", {"A", "B", "C", "D", "E"}, {"D", "E", "A", "B", "C"},
-                   Form::Unified, 0, "--- L\n+++ R\n@@ -0,0 +1,2 @@\n+D\n+E\n@@ -4,2 +5,0 @@\n-D\n-E\n"}),
+        OutputCase{"UnifiedMovedBlockRunsGroupMinusesFirst",
+                   {"A", "B", "C", "D", "E"},
+                   {"D", "E", "A", "B", "C"},
+                   Form::Unified,
+                   0,
+                   "--- L\n+++ R\n@@ -0,0 +1,2 @@\n+D\n+E\n@@ -4,2 +5,0 @@\n-D\n-E\n"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(LinesDiffer, FollowsTheWindowsRule) {
@@ -145,23 +195,38 @@ TEST_P(CommandLine, Parses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CommandLine,
-    ::testing::Values(OptionsCase{"Plain", {"l", "r"}, CommandAction::Compare, false, 3, ""},
-                      OptionsCase{"RowsAfterOperands", {"l", "r", "--rows"}, CommandAction::Compare, true, 3, ""},
-                      OptionsCase{"ContextSeparate", {"-U", "7", "l", "r"}, CommandAction::Compare, false, 7, ""},
-                      OptionsCase{"ContextAttached", {"-U0", "l", "r"}, CommandAction::Compare, false, 0, ""},
-                      OptionsCase{"ContextLong", {"--unified=2", "l", "r"}, CommandAction::Compare, false, 2, ""},
-                      OptionsCase{"DashDashEndsOptions", {"--", "l", "r"}, CommandAction::Compare, false, 3, ""},
-                      OptionsCase{"Help", {"--help", "x"}, CommandAction::Help, false, 3, ""},
-                      OptionsCase{"Version", {"--version"}, CommandAction::Version, false, 3, ""},
-                      OptionsCase{"NoOperand", {}, CommandAction::Misuse, false, 3, "missing operand"},
-                      OptionsCase{"OneOperand", {"l"}, CommandAction::Misuse, false, 3, "missing operand after 'l'"},
-                      OptionsCase{"ThreeOperands", {"l", "r", "x"}, CommandAction::Misuse, false, 3, "extra operand 'x'"},
-                      OptionsCase{"BadContext", {"-U", "-1", "l", "r"}, CommandAction::Misuse, false, 3,
-                                  "invalid context length '-1'"},
-                      OptionsCase{"MissingContext", {"l", "r", "-U"}, CommandAction::Misuse, false, 3,
-                                  "option requires an argument -- 'U'"},
-                      OptionsCase{"UnknownOption", {"-q", "l", "r"}, CommandAction::Misuse, false, 3,
-                                  "unrecognized option '-q'"}),
+    ::testing::Values(
+        OptionsCase{"Plain", {"l", "r"}, CommandAction::Compare, false, 3, ""},
+        OptionsCase{"RowsAfterOperands", {"l", "r", "--rows"}, CommandAction::Compare, true, 3, ""},
+        OptionsCase{"ContextSeparate", {"-U", "7", "l", "r"}, CommandAction::Compare, false, 7, ""},
+        OptionsCase{"ContextAttached", {"-U0", "l", "r"}, CommandAction::Compare, false, 0, ""},
+        OptionsCase{"ContextLong", {"--unified=2", "l", "r"}, CommandAction::Compare, false, 2, ""},
+        OptionsCase{"DashDashEndsOptions", {"--", "l", "r"}, CommandAction::Compare, false, 3, ""},
+        OptionsCase{"Help", {"--help", "x"}, CommandAction::Help, false, 3, ""},
+        OptionsCase{"Version", {"--version"}, CommandAction::Version, false, 3, ""},
+        OptionsCase{"NoOperand", {}, CommandAction::Misuse, false, 3, "missing operand"},
+        OptionsCase{
+            "OneOperand", {"l"}, CommandAction::Misuse, false, 3, "missing operand after 'l'"},
+        OptionsCase{
+            "ThreeOperands", {"l", "r", "x"}, CommandAction::Misuse, false, 3, "extra operand 'x'"},
+        OptionsCase{"BadContext",
+                    {"-U", "-1", "l", "r"},
+                    CommandAction::Misuse,
+                    false,
+                    3,
+                    "invalid context length '-1'"},
+        OptionsCase{"MissingContext",
+                    {"l", "r", "-U"},
+                    CommandAction::Misuse,
+                    false,
+                    3,
+                    "option requires an argument -- 'U'"},
+        OptionsCase{"UnknownOption",
+                    {"-q", "l", "r"},
+                    CommandAction::Misuse,
+                    false,
+                    3,
+                    "unrecognized option '-q'"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

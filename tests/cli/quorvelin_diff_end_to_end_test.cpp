@@ -51,8 +51,8 @@ class QuorvelinDiff : public ::testing::Test {
   }
 
   Outcome Diff(const std::string& args) {
-    const std::string command = std::string(QFC_DIFF_BINARY) + " " + args + " >" + (dir_ / "out").string() +
-                                " 2>" + (dir_ / "err").string();
+    const std::string command = std::string(QFC_DIFF_BINARY) + " " + args + " >" +
+                                (dir_ / "out").string() + " 2>" + (dir_ / "err").string();
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir_ / "out"), Slurp(dir_ / "err")};
   }
@@ -65,12 +65,15 @@ TEST_F(QuorvelinDiff, RowsListingAndExitStatus) {
   const fs::path right = WriteLines("b.txt", {"p", "s", "q", "r"});
   const Outcome run = Diff("--rows " + left.string() + " " + right.string());
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "1\t1\t=\n-1\t2\t>\n2\t3\t=\n3\t4\t=\n4\t-1\t<\nCompare Results = File differences exist!!!\n");
+  EXPECT_EQ(run.out,
+            "1\t1\t=\n-1\t2\t>\n2\t3\t=\n3\t4\t=\n4\t-1\t<\nCompare Results = File differences "
+            "exist!!!\n");
   EXPECT_EQ(run.err, "");
 
   const Outcome same = Diff("--rows " + left.string() + " " + left.string());
   EXPECT_EQ(same.status, 0);
-  EXPECT_EQ(same.out, "1\t1\t=\n2\t2\t=\n3\t3\t=\n4\t4\t=\nCompare Results = Files are identical!!!\n");
+  EXPECT_EQ(same.out,
+            "1\t1\t=\n2\t2\t=\n3\t3\t=\n4\t4\t=\nCompare Results = Files are identical!!!\n");
   EXPECT_EQ(Diff(left.string() + " " + left.string()).out, "");
 }
 
@@ -81,7 +84,8 @@ TEST_F(QuorvelinDiff, MissingFilesAreReportedLeftFirst) {
   EXPECT_EQ(both.err, "Error while processing compare.\nLeft side file location does not exist.\n");
   const Outcome right = Diff(real.string() + " " + dir_.string());
   EXPECT_EQ(right.status, 2);
-  EXPECT_EQ(right.err, "Error while processing compare.\nRight side file location does not exist.\n");
+  EXPECT_EQ(right.err,
+            "Error while processing compare.\nRight side file location does not exist.\n");
   EXPECT_EQ(right.out, "");
 }
 
@@ -101,7 +105,9 @@ TEST_F(QuorvelinDiff, BinaryPairPrintsItsVerdict) {
 TEST_F(QuorvelinDiff, MisuseExitsWithTwo) {
   const Outcome run = Diff("--bogus");
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "quorvelin-diff: unrecognized option '--bogus'\nTry 'quorvelin-diff --help' for more information.\n");
+  EXPECT_EQ(run.err,
+            "quorvelin-diff: unrecognized option '--bogus'\nTry 'quorvelin-diff --help' for more "
+            "information.\n");
   EXPECT_EQ(Diff("--version").out.substr(0, 40), "quorvelin-diff (Quorvelin File Compare) ");
 }
 
@@ -116,11 +122,13 @@ std::string Expanded(const Lines& lines) {
 
 // patch turns the tab-expanded, LF-ended left file into the right one.
 TEST_F(QuorvelinDiff, UnifiedOutputPatchesLeftIntoRight) {
-  const Lines pool{"alpha", "Alpha", "beta", "\tgamma", "delta", "", "x", "X", "y", "{", "}", "return 0;"};
+  const Lines pool{"alpha", "Alpha", "beta", "\tgamma", "delta", "",
+                   "x",     "X",     "y",    "{",       "}",     "return 0;"};
   std::mt19937 rng(99);
   for (int round = 0; round < 30; ++round) {
     Lines left(5 + rng() % 60);
-    for (std::string& line : left) line = rng() % 3 == 0 ? pool[rng() % pool.size()] : "l" + std::to_string(rng() % 500);
+    for (std::string& line : left)
+      line = rng() % 3 == 0 ? pool[rng() % pool.size()] : "l" + std::to_string(rng() % 500);
     Lines right;
     for (const std::string& line : left) {
       const unsigned roll = rng() % 10;
@@ -130,15 +138,18 @@ TEST_F(QuorvelinDiff, UnifiedOutputPatchesLeftIntoRight) {
     }
     const fs::path leftFile = WriteLines("left.txt", left);
     const fs::path rightFile = WriteLines("right.txt", right);
-    const Outcome run = Diff("-U " + std::to_string(round % 4) + " " + leftFile.string() + " " + rightFile.string());
+    const Outcome run = Diff("-U " + std::to_string(round % 4) + " " + leftFile.string() + " " +
+                             rightFile.string());
     ASSERT_EQ(run.status, Expanded(left) == Expanded(right) ? 0 : 1) << run.err;
     Write("diff.patch", run.out);
     Write("target.txt", Expanded(left));
-    const std::string patch = "patch -s -o " + (dir_ / "patched.txt").string() + " " + (dir_ / "target.txt").string() +
-                              " " + (dir_ / "diff.patch").string() + " >/dev/null 2>&1";
+    const std::string patch = "patch -s -o " + (dir_ / "patched.txt").string() + " " +
+                              (dir_ / "target.txt").string() + " " +
+                              (dir_ / "diff.patch").string() + " >/dev/null 2>&1";
     if (run.status == 1) {
       ASSERT_EQ(std::system(patch.c_str()), 0) << run.out;
-      ASSERT_EQ(Slurp(dir_ / "patched.txt"), Expanded(right)) << "round " << round << "\n" << run.out;
+      ASSERT_EQ(Slurp(dir_ / "patched.txt"), Expanded(right)) << "round " << round << "\n"
+                                                              << run.out;
     }
   }
 }

@@ -21,8 +21,9 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // Lines from a small pool, so that repeats, case variants and blanks are common.
-const Lines kPool{"alpha", "Alpha", "beta", "gamma", "delta", "", "  ", "\t", "x", "X", "y", "z  ",
-                  "epsilon", "zeta", "eta", "theta", "iota", "kappa", "lambda", "mu"};
+const Lines kPool{"alpha", "Alpha", "beta", "gamma", "delta",  "",        "  ",
+                  "\t",    "x",     "X",    "y",     "z  ",    "epsilon", "zeta",
+                  "eta",   "theta", "iota", "kappa", "lambda", "mu"};
 
 Lines RandomFile(std::mt19937& rng, std::size_t poolSize) {
   Lines lines(rng() % 25);
@@ -36,17 +37,27 @@ Lines Edited(const Lines& left, std::mt19937& rng, std::size_t poolSize) {
   Lines right;
   for (const std::string& line : left) {
     switch (rng() % 8) {
-      case 0: break;
-      case 1: right.push_back(kPool[rng() % poolSize]); break;
-      case 2: right.push_back(kPool[rng() % poolSize]); right.push_back(line); break;
-      default: right.push_back(line);
+      case 0:
+        break;
+      case 1:
+        right.push_back(kPool[rng() % poolSize]);
+        break;
+      case 2:
+        right.push_back(kPool[rng() % poolSize]);
+        right.push_back(line);
+        break;
+      default:
+        right.push_back(line);
     }
   }
   if (right.size() > 4 && rng() % 2 == 0) {
     const std::size_t from = rng() % (right.size() - 3);
-    Lines block(right.begin() + static_cast<long>(from), right.begin() + static_cast<long>(from) + 3);
-    right.erase(right.begin() + static_cast<long>(from), right.begin() + static_cast<long>(from) + 3);
-    right.insert(right.begin() + static_cast<long>(rng() % (right.size() + 1)), block.begin(), block.end());
+    Lines block(right.begin() + static_cast<long>(from),
+                right.begin() + static_cast<long>(from) + 3);
+    right.erase(right.begin() + static_cast<long>(from),
+                right.begin() + static_cast<long>(from) + 3);
+    right.insert(right.begin() + static_cast<long>(rng() % (right.size() + 1)), block.begin(),
+                 block.end());
   }
   return right;
 }
@@ -87,7 +98,8 @@ PairList FinalMatches(const Pair& files, bool rememberBarren) {
 }
 
 std::string Describe(const Pair& files) {
-  return "left " + ::testing::PrintToString(files.left) + "\nright " + ::testing::PrintToString(files.right);
+  return "left " + ::testing::PrintToString(files.left) + "\nright " +
+         ::testing::PrintToString(files.right);
 }
 
 TEST(AlignmentProperty, EveryLineOnceInOrder) {
@@ -118,7 +130,8 @@ TEST(AlignmentProperty, MatchesAreEqualApartFromCaseAndBecomeRows) {
     const LoadedText text = test::MakeLoadedText(files.left, files.right);
     for (std::size_t i = 0; i < matches.size(); ++i) {
       const LinePair m = matches[i];
-      ASSERT_TRUE(EqualFolded(text.lines[Side::Left].Line(m.left), text.lines[Side::Right].Line(m.right)))
+      ASSERT_TRUE(
+          EqualFolded(text.lines[Side::Left].Line(m.left), text.lines[Side::Right].Line(m.right)))
           << Describe(files);
       if (i > 0) {
         ASSERT_LT(matches[i - 1].left, m.left) << Describe(files);
@@ -130,7 +143,8 @@ TEST(AlignmentProperty, MatchesAreEqualApartFromCaseAndBecomeRows) {
     test::RecordingSink sink;
     CompareLines(again, progress, sink);
     for (const LinePair& m : matches) {
-      ASSERT_NE(std::find(sink.rows.begin(), sink.rows.end(), m), sink.rows.end()) << Describe(files);
+      ASSERT_NE(std::find(sink.rows.begin(), sink.rows.end(), m), sink.rows.end())
+          << Describe(files);
     }
   }
 }

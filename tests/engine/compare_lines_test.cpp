@@ -49,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                       {"h", "a", "x", "b", "x", "t"},
                       {"h", "a", "x", "b", "x", "t"},
                       {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}}},
-        AlignmentCase{"ChangedLineIsPaired", {"a", "b", "c"}, {"a", "X", "c"}, {{1, 1}, {2, 2}, {3, 3}}},
+        AlignmentCase{
+            "ChangedLineIsPaired", {"a", "b", "c"}, {"a", "X", "c"}, {{1, 1}, {2, 2}, {3, 3}}},
         AlignmentCase{"SwappedLineStandsOpposite",
                       {"p", "q", "r", "s"},
                       {"p", "s", "q", "r"},
@@ -65,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
                       {"one", "Two", "three"},
                       {"zero", "one", "TWO", "three"},
                       {{-1, 1}, {1, 2}, {2, 3}, {3, 4}}},
-        AlignmentCase{"TabsEqualFourSpaces", {"a\tb", "c"}, {"c", "a    b"}, {{-1, 1}, {1, 2}, {2, -1}}}),
+        AlignmentCase{
+            "TabsEqualFourSpaces", {"a\tb", "c"}, {"c", "a    b"}, {{-1, 1}, {1, 2}, {2, -1}}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CompareLinesProgress, AnnouncesEveryPhaseInOrder) {
@@ -75,10 +77,10 @@ TEST(CompareLinesProgress, AnnouncesEveryPhaseInOrder) {
   CompareLines(text, progress, sink);
   EXPECT_EQ(progress.texts,
             (std::vector<std::string>{
-                "Indexing...", "Indexing...", "Indexing...",                            //
-                "Analyzing Matched Lines: 1=1", "Analyzing Matched Lines: 3=3",         //
-                "Range 1, 0, 1, 0", "Range 2, 2, 2, 2", "Range 4, 3, 4, 3",             //
-                "Resolving 1, 1", "Resolving 3, 3",                                     //
+                "Indexing...", "Indexing...", "Indexing...",                     //
+                "Analyzing Matched Lines: 1=1", "Analyzing Matched Lines: 3=3",  //
+                "Range 1, 0, 1, 0", "Range 2, 2, 2, 2", "Range 4, 3, 4, 3",      //
+                "Resolving 1, 1", "Resolving 3, 3",                              //
                 "Loading Lines 1 and 1", "Loading Lines 2 and 2", "Loading Lines 3 and 3"}));
 }
 
@@ -95,8 +97,8 @@ TEST(CompareLinesProgress, SecondPassRunsOnlyAfterFindings) {
   }
   EXPECT_EQ(ranges, (std::vector<std::string>{
                         "Range 1, 0, 1, 0", "Range 2, 1, 2, 1", "Range 3, 3, 3, 3",  // first pass
-                        "Range 5, 5, 5, 5", "Range 7, 6, 7, 6",
-                        "Range 1, 0, 1, 0", "Range 2, 1, 2, 1", "Range 3, 2, 3, 2", "Range 4, 3, 4, 3",
+                        "Range 5, 5, 5, 5", "Range 7, 6, 7, 6", "Range 1, 0, 1, 0",
+                        "Range 2, 1, 2, 1", "Range 3, 2, 3, 2", "Range 4, 3, 4, 3",
                         "Range 5, 4, 5, 4", "Range 6, 5, 6, 5", "Range 7, 6, 7, 6"}));
 }
 
@@ -124,7 +126,8 @@ TEST(CompareLinesCancel, AnyCheckStopsWithoutLaterRows) {
       EXPECT_TRUE(sink.rows.empty()) << "cancel at check " << at;
     } else {
       const auto handedOver = static_cast<std::size_t>(at - firstRowCheck + 1);
-      EXPECT_EQ(sink.rows, PairList(complete.rows.begin(), complete.rows.begin() + static_cast<long>(handedOver)))
+      EXPECT_EQ(sink.rows, PairList(complete.rows.begin(),
+                                    complete.rows.begin() + static_cast<long>(handedOver)))
           << "cancel at check " << at;
       EXPECT_TRUE(sink.sizedFor.empty());
     }

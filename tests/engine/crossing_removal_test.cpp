@@ -52,7 +52,8 @@ TEST_P(CrossingRemovalExamples, KeepsTheExpectedChain) {
 INSTANTIATE_TEST_SUITE_P(
     Walk, CrossingRemovalExamples,
     ::testing::Values(
-        WorkedCase{"TieRemovesForwardGroup", {{1, 1}, {2, 5}, {3, 3}, {4, 6}}, {{1, 1}, {2, 5}, {4, 6}}},
+        WorkedCase{
+            "TieRemovesForwardGroup", {{1, 1}, {2, 5}, {3, 3}, {4, 6}}, {{1, 1}, {2, 5}, {4, 6}}},
         WorkedCase{"LongerForwardRunWins",
                    {{1, 1}, {2, 9}, {3, 2}, {4, 3}, {5, 4}, {6, 10}},
                    {{1, 1}, {3, 2}, {4, 3}, {5, 4}, {6, 10}}},
@@ -62,18 +63,18 @@ INSTANTIATE_TEST_SUITE_P(
         WorkedCase{"BackwardGroupToStartIsDropped",
                    {{1, 4}, {2, 5}, {3, 1}, {4, 2}, {5, 3}, {6, 6}},
                    {{3, 1}, {4, 2}, {5, 3}, {6, 6}}},
-        WorkedCase{"EmptyList", {}, {}},
-        WorkedCase{"SingleMatch", {{7, 3}}, {{7, 3}}},
+        WorkedCase{"EmptyList", {}, {}}, WorkedCase{"SingleMatch", {{7, 3}}, {{7, 3}}},
         WorkedCase{"AlreadyIncreasing", {{1, 2}, {2, 5}, {4, 9}}, {{1, 2}, {2, 5}, {4, 9}}},
         WorkedCase{"ReversedKeepsOneBeforeTheLast", {{1, 4}, {2, 3}, {3, 2}, {4, 1}}, {{3, 2}}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CrossingRemoval, ShowsOneTextPerLiveEntryVisited) {
   test::ProgressDouble progress;
-  EXPECT_EQ(Analyzed({{1, 1}, {2, 5}, {3, 3}, {4, 6}}, progress), (PairList{{1, 1}, {2, 5}, {4, 6}}));
-  EXPECT_EQ(progress.texts,
-            (std::vector<std::string>{"Analyzing Matched Lines: 1=1", "Analyzing Matched Lines: 2=5",
-                                      "Analyzing Matched Lines: 3=3", "Analyzing Matched Lines: 4=6"}));
+  EXPECT_EQ(Analyzed({{1, 1}, {2, 5}, {3, 3}, {4, 6}}, progress),
+            (PairList{{1, 1}, {2, 5}, {4, 6}}));
+  EXPECT_EQ(progress.texts, (std::vector<std::string>{
+                                "Analyzing Matched Lines: 1=1", "Analyzing Matched Lines: 2=5",
+                                "Analyzing Matched Lines: 3=3", "Analyzing Matched Lines: 4=6"}));
   EXPECT_EQ(progress.canceledCalls, 4);
 }
 
@@ -106,8 +107,8 @@ PairList RandomMatchList(std::mt19937& rng) {
   }
   for (int i = 0; i < n; ++i) {
     left += 1 + static_cast<std::int32_t>(rng() % 3);
-    const std::int32_t right =
-        distinctRights ? rights[static_cast<std::size_t>(i)] : 1 + static_cast<std::int32_t>(rng() % 12);
+    const std::int32_t right = distinctRights ? rights[static_cast<std::size_t>(i)]
+                                              : 1 + static_cast<std::int32_t>(rng() % 12);
     list.push_back({left, right});
   }
   return list;
@@ -127,15 +128,16 @@ TEST(CrossingRemovalProperty, AgreesWithThePlainWalkOnRandomLists) {
     PairList reference = input;
     test::ReferenceAnalyzeMatches(reference, referenceProgress);
 
-    ASSERT_EQ(Plain(fast), reference) << "round " << round << ", input "
-                                      << ::testing::PrintToString(input);
+    ASSERT_EQ(Plain(fast), reference)
+        << "round " << round << ", input " << ::testing::PrintToString(input);
     ASSERT_EQ(progress.texts, referenceProgress.texts) << "round " << round;
     if (cancelAt == 0) {
       for (std::size_t i = 1; i < reference.size(); ++i) {
         ASSERT_LT(reference[i - 1].right, reference[i].right) << "round " << round;
       }
-      ASSERT_TRUE(std::includes(input.begin(), input.end(), reference.begin(), reference.end(),
-                                [](const LinePair& a, const LinePair& b) { return a.left < b.left; }));
+      ASSERT_TRUE(
+          std::includes(input.begin(), input.end(), reference.begin(), reference.end(),
+                        [](const LinePair& a, const LinePair& b) { return a.left < b.left; }));
     }
   }
 }

@@ -11,7 +11,8 @@ PairList Plain(const KeyedPairList& list) { return {list.Entries().begin(), list
 
 TEST(KeyedPairList, AddsEachPairOnceInOrderOfAdding) {
   KeyedPairList list;
-  for (const LinePair& pair : PairList{{5, 1}, {2, 9}, {5, 1}, {-1, 7}, {2, 9}, {-1, 7}, {3, 3}}) list.Add(pair);
+  for (const LinePair& pair : PairList{{5, 1}, {2, 9}, {5, 1}, {-1, 7}, {2, 9}, {-1, 7}, {3, 3}})
+    list.Add(pair);
   EXPECT_EQ(Plain(list), (PairList{{5, 1}, {2, 9}, {-1, 7}, {3, 3}}));
 }
 

@@ -34,13 +34,23 @@ TEST_P(Resolution, LaysGapsSideBySide) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, Resolution,
     ::testing::Values(
-        ResolutionCase{"NoMatchPairsFromTheTop", {}, 3, 5, {{1, 1}, {2, 2}, {3, 3}, {-1, 4}, {-1, 5}}},
+        ResolutionCase{
+            "NoMatchPairsFromTheTop", {}, 3, 5, {{1, 1}, {2, 2}, {3, 3}, {-1, 4}, {-1, 5}}},
         ResolutionCase{"NoMatchNoLines", {}, 0, 0, {}},
-        ResolutionCase{"LastMatchEndsBothFiles", {{2, 2}, {3, 4}}, 3, 4, {{1, 1}, {2, 2}, {-1, 3}, {3, 4}}},
-        ResolutionCase{"SurplusBelowLastMatch", {{3, 3}}, 3, 5, {{1, 1}, {2, 2}, {3, 3}, {-1, 4}, {-1, 5}}},
-        ResolutionCase{"LeftOnlyGap", {{4, 7}, {7, 8}}, 7, 8,
-                       {{1, 1}, {2, 2}, {3, 3}, {-1, 4}, {-1, 5}, {-1, 6}, {4, 7}, {5, -1}, {6, -1}, {7, 8}}},
-        ResolutionCase{"UnevenGapPairsFromItsTop", {{1, 1}, {4, 5}}, 4, 5,
+        ResolutionCase{
+            "LastMatchEndsBothFiles", {{2, 2}, {3, 4}}, 3, 4, {{1, 1}, {2, 2}, {-1, 3}, {3, 4}}},
+        ResolutionCase{
+            "SurplusBelowLastMatch", {{3, 3}}, 3, 5, {{1, 1}, {2, 2}, {3, 3}, {-1, 4}, {-1, 5}}},
+        ResolutionCase{
+            "LeftOnlyGap",
+            {{4, 7}, {7, 8}},
+            7,
+            8,
+            {{1, 1}, {2, 2}, {3, 3}, {-1, 4}, {-1, 5}, {-1, 6}, {4, 7}, {5, -1}, {6, -1}, {7, 8}}},
+        ResolutionCase{"UnevenGapPairsFromItsTop",
+                       {{1, 1}, {4, 5}},
+                       4,
+                       5,
                        {{1, 1}, {2, 2}, {3, 3}, {-1, 4}, {4, 5}}}),
     [](const auto& info) { return info.param.name; });
 

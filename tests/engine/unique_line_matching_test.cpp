@@ -38,16 +38,17 @@ TEST_P(WholeFileMatching, FindsLinesUniqueOnBothSides) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, WholeFileMatching,
-    ::testing::Values(MatchCase{"CaseBlind", {"x", "Foo"}, {"FOO", "y"}, {{2, 1}}},
-                      MatchCase{"CaseVariantsMakeEachOtherRepeated", {"foo", "Foo"}, {"foo"}, {}},
-                      MatchCase{"BlankNeverMatches", {"   ", ""}, {"", "   "}, {}},
-                      MatchCase{"AbsentOnTheRight", {"a"}, {"b"}, {}},
-                      MatchCase{"RepeatedOnTheRight", {"a"}, {"a", "A"}, {}},
-                      MatchCase{"TrailingBlankMakesADifferentText", {"a "}, {"a"}, {}},
-                      MatchCase{"TabEqualsFourSpaces", {"\tx"}, {"    x"}, {{1, 1}}},
-                      MatchCase{"RightLinesInAnyOrder", {"a", "b", "c"}, {"c", "b", "a"}, {{1, 3}, {2, 2}, {3, 1}}},
-                      MatchCase{"EmptyRightFile", {"a", "b"}, {}, {}},
-                      MatchCase{"EmptyLeftFile", {}, {"a"}, {}}),
+    ::testing::Values(
+        MatchCase{"CaseBlind", {"x", "Foo"}, {"FOO", "y"}, {{2, 1}}},
+        MatchCase{"CaseVariantsMakeEachOtherRepeated", {"foo", "Foo"}, {"foo"}, {}},
+        MatchCase{"BlankNeverMatches", {"   ", ""}, {"", "   "}, {}},
+        MatchCase{"AbsentOnTheRight", {"a"}, {"b"}, {}},
+        MatchCase{"RepeatedOnTheRight", {"a"}, {"a", "A"}, {}},
+        MatchCase{"TrailingBlankMakesADifferentText", {"a "}, {"a"}, {}},
+        MatchCase{"TabEqualsFourSpaces", {"\tx"}, {"    x"}, {{1, 1}}},
+        MatchCase{
+            "RightLinesInAnyOrder", {"a", "b", "c"}, {"c", "b", "a"}, {{1, 3}, {2, 2}, {3, 1}}},
+        MatchCase{"EmptyRightFile", {"a", "b"}, {}, {}}, MatchCase{"EmptyLeftFile", {}, {"a"}, {}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(WholeFileMatching, CancelKeepsWhatWasFound) {
