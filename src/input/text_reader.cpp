@@ -14,10 +14,7 @@ constexpr std::size_t kBufferSize = 256 * 1024;
 
 void TextReader::Open(const std::string& path, std::uint64_t limit) {
   file_.Open(path);
-  if (!buffer_) {
-    buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
-    capacity_ = kBufferSize;
-  }
+  if (buffer_.empty()) buffer_.resize(kBufferSize);
   begin_ = end_ = 0;
   unreadLimit_ = limit;
   exhausted_ = false;
@@ -33,19 +30,14 @@ bool TextReader::Refill() {
   if (exhausted_) return false;
   const std::size_t pending = end_ - begin_;
   if (begin_ > 0) {
-    std::memmove(buffer_.get(), buffer_.get() + begin_, pending);
+    std::memmove(buffer_.data(), buffer_.data() + begin_, pending);
     begin_ = 0;
     end_ = pending;
   }
-  if (end_ == capacity_) {
-    auto larger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
-    std::memcpy(larger.get(), buffer_.get(), end_);
-    buffer_ = std::move(larger);
-    capacity_ *= 2;
-  }
+  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
   const std::size_t wanted =
-      static_cast<std::size_t>(std::min<std::uint64_t>(capacity_ - end_, unreadLimit_));
-  const std::size_t got = wanted == 0 ? 0 : file_.ReadUpTo(buffer_.get() + end_, wanted);
+      static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size() - end_, unreadLimit_));
+  const std::size_t got = wanted == 0 ? 0 : file_.ReadUpTo(buffer_.data() + end_, wanted);
   if (got < wanted || got == unreadLimit_) exhausted_ = true;
   unreadLimit_ -= got;
   end_ += got;
@@ -59,7 +51,7 @@ bool TextReader::AtEndOfStream() {
 std::string_view TextReader::ReadLine() {
   std::size_t searchFrom = begin_;
   for (;;) {
-    const char* data = buffer_.get();
+    const char* data = buffer_.data();
     const void* feed = std::memchr(data + searchFrom, '\n', end_ - searchFrom);
     if (feed != nullptr) {
       const std::size_t feedAt = static_cast<std::size_t>(static_cast<const char*>(feed) - data);
@@ -72,7 +64,7 @@ std::string_view TextReader::ReadLine() {
     const std::size_t scanned = end_ - begin_;
     if (!Refill()) {
       // The last line, without a line end.
-      const std::string_view line(buffer_.get() + begin_, end_ - begin_);
+      const std::string_view line(buffer_.data() + begin_, end_ - begin_);
       begin_ = end_;
       return line;
     }

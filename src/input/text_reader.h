@@ -9,11 +9,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "input/file_handle.h"
+#include "input/huge_page_allocator.h"
 
 namespace qfc {
 
@@ -37,8 +38,7 @@ class TextReader {
   [[nodiscard]] bool Refill();
 
   FileHandle file_;
-  std::unique_ptr<char[]> buffer_;
-  std::size_t capacity_ = 0;
+  std::vector<char, HugePageAllocator<char>> buffer_;
   std::size_t begin_ = 0;  // first unread byte
   std::size_t end_ = 0;    // one past the last byte in the buffer
   std::uint64_t unreadLimit_ = 0;
