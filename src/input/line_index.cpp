@@ -1,5 +1,7 @@
 #include "input/line_index.h"
 
+#include <algorithm>
+
 namespace qfc {
 namespace {
 
@@ -38,11 +40,19 @@ void LineIndex::Place(const Entry& entry) {
   used_.push_back(static_cast<std::uint32_t>(slot));
 }
 
-void LineIndex::Grow() {
+void LineIndex::Grow() { Rehash(slots_.empty() ? kInitialSlots : slots_.size() * 2); }
+
+void LineIndex::Reserve(std::size_t texts) {
+  std::size_t slotCount = std::max(slots_.size(), kInitialSlots);
+  while (slotCount < texts * 2) slotCount *= 2;
+  if (slotCount > slots_.size()) Rehash(slotCount);
+}
+
+void LineIndex::Rehash(std::size_t slotCount) {
   // The texts held are distinct, so moving them needs no text comparison.
   Slots old;
   old.swap(slots_);
-  slots_.assign(old.empty() ? kInitialSlots : old.size() * 2, Entry{});
+  slots_.assign(slotCount, Entry{});
   used_.clear();
   // Fetch the target slots a few entries ahead, as AddToIndexLater does.
   for (std::size_t at = 0; at < old.size(); ++at) {

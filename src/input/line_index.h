@@ -40,6 +40,10 @@ class LineIndex {
     return UniqueLineNo(lines, text, FoldedHash(text));
   }
 
+  // Makes room for `texts` distinct texts, so that adding that many never
+  // grows the table; only a hint.
+  void Reserve(std::size_t texts);
+
   // Distinct texts held.
   [[nodiscard]] std::size_t DistinctTexts() const {
     assert(pendingCount_ == 0);
@@ -63,6 +67,7 @@ class LineIndex {
   [[nodiscard]] std::size_t FindSlot(const LineList& lines, std::string_view text,
                                      std::uint64_t hash) const;
   void Grow();
+  void Rehash(std::size_t slotCount);
 
   using Slots = std::vector<Entry, HugePageAllocator<Entry>>;
 

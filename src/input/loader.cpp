@@ -35,6 +35,12 @@ constexpr std::int32_t kChunkSize = 64000;
 // just grow the list.
 constexpr std::uint64_t kReservedBytesPerLine = 16;
 
+// After this much of a side's text its share of distinct lines is known well
+// enough to size its index for the whole file once, instead of growing it
+// step by step; the margin covers a file whose later part is more varied.
+constexpr std::int32_t kIndexSampleBytes = 256 * 1024;
+constexpr double kIndexSizeMargin = 1.1;
+
 constexpr const char* kOutOfMemoryText = "Out of memory";
 
 struct SideState {
@@ -47,6 +53,7 @@ struct SideState {
   std::unique_ptr<char[]> chunkBuffer = std::make_unique_for_overwrite<char[]>(kChunkSize);
   std::size_t chunkLength = 0;  // bytes of this cycle's chunk; 0 = empty
   LineCounters counters;
+  bool indexSized = false;
   FileHandle bytes;
   TextReader text;
 
@@ -74,6 +81,15 @@ void ChunkStep(SideState& side) {
   side.crLfCount = CheckedAdd(side.crLfCount, CountCrLf(side.Chunk(), side.carry));
 }
 
+// Sizes the side's index for the whole file from the lines read so far.
+void SizeIndex(SideState& side, const LineList& lines, LineIndex& index) {
+  side.indexSized = true;
+  index.Flush(lines);
+  const double distinctPerByte =
+      static_cast<double>(index.DistinctTexts()) / side.counters.charactersConsumed;
+  index.Reserve(static_cast<std::size_t>(distinctPerByte * side.length * kIndexSizeMargin));
+}
+
 // The main loop; `outcome` carries the mode and `differ` as they change.
 void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress, LoadedText& text,
                LoadOutcome& outcome) {
@@ -99,6 +115,10 @@ void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress
         if (ReadNextLine(state.text, text.lines[side], text.index[side], state.counters)) {
           CheckTextMode(state.bytesRead, state.crLfCount, state.counters.charactersConsumed,
                         state.counters.charactersRead, kCrLfTolerance, outcome.binaryMode);
+          if (!state.indexSized && !outcome.binaryMode &&
+              state.counters.charactersConsumed >= kIndexSampleBytes) {
+            SizeIndex(state, text.lines[side], text.index[side]);
+          }
         }
       }
       if (!outcome.binaryMode) {
