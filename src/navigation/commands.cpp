@@ -87,8 +87,7 @@ void Commands::Guarded(void (Commands::*handler)()) {
   try {
     (this->*handler)();
   } catch (const std::exception& error) {
-    host_.platform->ShowMessage(error.what(), kAppTitle, MessageIcon::Critical,
-                                MessageButtons::Ok);
+    host_.platform->ShowMessage(error.what(), kAppTitle, MessageIcon::Critical, MessageButtons::Ok);
   }
 }
 

@@ -37,7 +37,8 @@ struct WiredWindow {
     for (const char* line : {"alpha", "left one", "left two", "beta", "gamma"}) {
       lines[Side::Left].AppendExpandingTabs(line);
     }
-    for (const char* line : {"alpha", "right one", "right two", "beta", "caf\xC3\xA9 two", "gamma"}) {
+    for (const char* line :
+         {"alpha", "right one", "right two", "beta", "caf\xC3\xA9 two", "gamma"}) {
       lines[Side::Right].AppendExpandingTabs(line);
     }
     window.SetLines(&lines);
@@ -102,7 +103,8 @@ TEST(CommandsTest, StepAndSearchFromTheKeyboard) {
   EXPECT_FALSE(w.Dialog().isVisible());
   ASSERT_EQ(w.platform.messages.size(), 1u);
   EXPECT_EQ(w.platform.messages[0].text,
-            "No match found to end of file.\r\nWould you like to continue to search at the top of the file?");
+            "No match found to end of file.\r\nWould you like to continue to search at the top of "
+            "the file?");
   EXPECT_EQ(w.GridAt(Side::Right).ActiveRow(), 3);
   EXPECT_EQ(w.GridAt(Side::Right).SelectedText(), "two");
 }

@@ -64,8 +64,15 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         StepCase{"NextEdgeToEdgeThenEnd", kBlocks, 1, false, true, {3, 5, 9, 12}, kAtEnd},
         StepCase{"NextRowByRowWithShift", kBlocks, 1, true, true, {3, 4, 5, 9, 12}, kAtEnd},
-        StepCase{"PreviousEdgeToEdgeThenBeginning", kBlocks, 12, false, false, {9, 5, 3, 1}, kAtBeginning},
-        StepCase{"PreviousRowByRowWithShift", kBlocks, 12, true, false, {9, 5, 4, 3, 1}, kAtBeginning},
+        StepCase{"PreviousEdgeToEdgeThenBeginning",
+                 kBlocks,
+                 12,
+                 false,
+                 false,
+                 {9, 5, 3, 1},
+                 kAtBeginning},
+        StepCase{
+            "PreviousRowByRowWithShift", kBlocks, 12, true, false, {9, 5, 4, 3, 1}, kAtBeginning},
         StepCase{"PreviousInsideBlockGoesToItsTop", kBlocks, 4, false, false, {3, 1}, kAtBeginning},
         StepCase{"NextInsideBlockGoesToItsBottom", kBlocks, 4, false, true, {5, 9}, ""},
         StepCase{"PreviousOnFirstRowInsideBlock", "DD...", 1, false, false, {1}, kAtBeginning},
