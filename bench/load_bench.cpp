@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
   std::printf("seconds %.4f\n", elapsed.count());
   std::printf("peak_rss_kib %ld\n", PeakRssKiB());
   std::printf("text_bytes %llu\n", static_cast<unsigned long long>(textBytes));
-  std::printf("lines %d %d\n", text.lines[qfc::Side::Left].Count(), text.lines[qfc::Side::Right].Count());
+  std::printf("lines %d %d\n", text.lines[qfc::Side::Left].Count(),
+              text.lines[qfc::Side::Right].Count());
   std::printf("mode %s\n", outcome.binaryMode ? std::string(outcome.Verdict()).c_str() : "text");
   if (outcome.failure) std::printf("failure %s\n", outcome.failure->c_str());
   return outcome.failure ? 1 : 0;

@@ -60,8 +60,12 @@ class LineIndex {
     [[nodiscard]] std::int32_t FirstLine() const { return line < 0 ? -line : line; }
   };
 
-  [[nodiscard]] static std::uint32_t HashTag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash); }
-  [[nodiscard]] std::size_t HomeSlot(std::uint32_t hashTag) const { return hashTag & (slots_.size() - 1); }
+  [[nodiscard]] static std::uint32_t HashTag(std::uint64_t hash) {
+    return static_cast<std::uint32_t>(hash);
+  }
+  [[nodiscard]] std::size_t HomeSlot(std::uint32_t hashTag) const {
+    return hashTag & (slots_.size() - 1);
+  }
 
   void Insert(const LineList& lines, std::int32_t lineNo);
   [[nodiscard]] std::size_t FindSlot(const LineList& lines, std::string_view text,

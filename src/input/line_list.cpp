@@ -39,7 +39,8 @@ std::uint64_t FoldedHash(std::string_view text) {
   std::uint64_t hash = kSecret0 ^ (text.size() * kSecret1);
   const char* at = text.data();
   std::size_t left = text.size();
-  for (; left >= sizeof(std::uint64_t); left -= sizeof(std::uint64_t), at += sizeof(std::uint64_t)) {
+  for (; left >= sizeof(std::uint64_t);
+       left -= sizeof(std::uint64_t), at += sizeof(std::uint64_t)) {
     std::uint64_t word = 0;
     std::memcpy(&word, at, sizeof word);
     hash = MultiplyFold(FoldWord(word) ^ kSecret1, hash ^ kSecret2);
@@ -54,7 +55,8 @@ std::uint64_t FoldedHash(std::string_view text) {
 
 bool EqualFolded(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return FoldCase(static_cast<unsigned char>(x)) == FoldCase(static_cast<unsigned char>(y));
+           return FoldCase(static_cast<unsigned char>(x)) ==
+                  FoldCase(static_cast<unsigned char>(y));
          });
 }
 
@@ -67,7 +69,8 @@ void LineList::Reserve(std::uint64_t bytes, std::uint64_t lines) {
 std::int32_t LineList::AppendExpandingTabs(std::string_view raw) {
   const std::size_t start = arena_.size();
   std::size_t from = 0;
-  for (std::size_t tab = raw.find('\t'); tab != std::string_view::npos; tab = raw.find('\t', from)) {
+  for (std::size_t tab = raw.find('\t'); tab != std::string_view::npos;
+       tab = raw.find('\t', from)) {
     arena_.append(raw.substr(from, tab - from));
     arena_.append(kTabReplacement);
     from = tab + 1;

@@ -45,7 +45,9 @@ class LineList {
   [[nodiscard]] std::uint64_t TextBytes() const { return arena_.size(); }
 
  private:
-  [[nodiscard]] static std::size_t Slot(std::int32_t lineNo) { return static_cast<std::size_t>(lineNo - 1); }
+  [[nodiscard]] static std::size_t Slot(std::int32_t lineNo) {
+    return static_cast<std::size_t>(lineNo - 1);
+  }
 
   using Arena = std::basic_string<char, std::char_traits<char>, HugePageAllocator<char>>;
   using Numbers = std::vector<std::uint64_t, HugePageAllocator<std::uint64_t>>;

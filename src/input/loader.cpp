@@ -96,14 +96,15 @@ void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress
   SideState& left = sides[Side::Left];
   SideState& right = sides[Side::Right];
   for (bool done = false; !done;) {
-    const std::int32_t value =
-        CheckedAdd(CheckedAdd(CheckedAdd(left.bytesRead, right.bytesRead), left.counters.charactersConsumed),
-                   right.counters.charactersConsumed);
+    const std::int32_t value = CheckedAdd(
+        CheckedAdd(CheckedAdd(left.bytesRead, right.bytesRead), left.counters.charactersConsumed),
+        right.counters.charactersConsumed);
     if (UpdateProgress(progress, value, total)) return;
 
     for (Side side : kBothSides) {
       SideState& state = sides[side];
-      if (state.bytesRead <= state.counters.charactersConsumed || outcome.binaryMode) ChunkStep(state);
+      if (state.bytesRead <= state.counters.charactersConsumed || outcome.binaryMode)
+        ChunkStep(state);
     }
     if (!outcome.differ) outcome.differ = left.Chunk() != right.Chunk();
     left.chunkLength = 0;

@@ -18,11 +18,12 @@ namespace qfc {
 inline constexpr std::string_view kBinaryDifferVerdict = "Binary Files Differ!";
 inline constexpr std::string_view kBinaryIdenticalVerdict = "Binary Files are Identical!";
 // First line of the failure message; a CR LF and the description follow.
-inline constexpr std::string_view kBinaryCompareFailure = "Error occurred while processing binary compare.";
+inline constexpr std::string_view kBinaryCompareFailure =
+    "Error occurred while processing binary compare.";
 
 struct LoadOutcome {
   bool binaryMode = false;
-  bool differ = false;                  // meaningful only when binaryMode
+  bool differ = false;                 // meaningful only when binaryMode
   std::optional<std::string> failure;  // description, for the failure message
   // The binary verdict: kBinaryDifferVerdict or kBinaryIdenticalVerdict.
   [[nodiscard]] std::string_view Verdict() const {

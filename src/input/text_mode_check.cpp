@@ -13,7 +13,8 @@ void CheckTextMode(std::int32_t bytesRead, std::int32_t crLfCount, std::int32_t 
   // Consumed exceeds read by exactly 2 per line, so this is the line count.
   const auto lines = static_cast<std::int32_t>(
       (static_cast<double>(charactersConsumed) - static_cast<double>(charactersRead)) / 2.0);
-  if (lines > kRatioTestMinLines && static_cast<std::int64_t>(lines) > 2 * static_cast<std::int64_t>(crLfCount)) {
+  if (lines > kRatioTestMinLines &&
+      static_cast<std::int64_t>(lines) > 2 * static_cast<std::int64_t>(crLfCount)) {
     binaryMode = true;
   }
   if (bytesRead > charactersConsumed) return;

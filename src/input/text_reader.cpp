@@ -44,9 +44,7 @@ bool TextReader::Refill() {
   return got > 0;
 }
 
-bool TextReader::AtEndOfStream() {
-  return begin_ == end_ && !Refill();
-}
+bool TextReader::AtEndOfStream() { return begin_ == end_ && !Refill(); }
 
 std::string_view TextReader::ReadLine() {
   std::size_t searchFrom = begin_;

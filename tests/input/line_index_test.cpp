@@ -55,7 +55,8 @@ TEST(LineIndexTest, SurvivesGrowthWithManyDistinctTexts) {
   LineList lines;
   LineIndex index;
   constexpr int kCount = 5000;
-  for (int n = 0; n < kCount; ++n) index.AddToIndex(lines, lines.AppendExpandingTabs("line " + std::to_string(n)));
+  for (int n = 0; n < kCount; ++n)
+    index.AddToIndex(lines, lines.AppendExpandingTabs("line " + std::to_string(n)));
   index.AddToIndex(lines, lines.AppendExpandingTabs("LINE 17"));
   EXPECT_EQ(index.DistinctTexts(), static_cast<std::size_t>(kCount));
   EXPECT_EQ(index.UniqueLineNo(lines, "line 4999"), kCount);

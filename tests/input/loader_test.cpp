@@ -96,8 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"LfTenLinesBinary", Lines(10, "\n"), Lines(10, "\n"), true, false},
         LoadCase{"LfElevenLinesBinary", Lines(11, "\n"), Lines(11, "\n"), true, false},
         LoadCase{"LfAgainstCrLfDiffers", Lines(11, "\n"), Lines(11, "\r\n"), true, true},
-        LoadCase{"CrLfSplitAtChunkBoundaries", SplitAtEveryChunk(4), SplitAtEveryChunk(4), false, false},
-        LoadCase{"LastLineWithoutCrLf", Lines(30, "\r\n") + "last", Lines(30, "\r\n"), false, false},
+        LoadCase{"CrLfSplitAtChunkBoundaries", SplitAtEveryChunk(4), SplitAtEveryChunk(4), false,
+                 false},
+        LoadCase{"LastLineWithoutCrLf", Lines(30, "\r\n") + "last", Lines(30, "\r\n"), false,
+                 false},
         LoadCase{"OneLongLineWithoutEnd", std::string(200'000, 'q'), "", false, false},
         LoadCase{"BothEmpty", "", "", false, false},
         LoadCase{"OneEmptyOneText", "", Lines(50, "\r\n"), false, false},
@@ -151,11 +153,12 @@ TEST_P(LoadCancelTest, StopsAtTheNextCycle) {
   EXPECT_LT(text.lines[Side::Left].Count(), 12);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, LoadCancelTest,
-    testing::Values(CancelCase{"DuringAnalysis", 3, false, 0},
-                    CancelCase{"AfterThePairBecameBinary", 14, true, 1}),
-    [](const testing::TestParamInfo<CancelCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, LoadCancelTest,
+                         testing::Values(CancelCase{"DuringAnalysis", 3, false, 0},
+                                         CancelCase{"AfterThePairBecameBinary", 14, true, 1}),
+                         [](const testing::TestParamInfo<CancelCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 struct FailureCase {
   const char* name;

@@ -27,7 +27,8 @@ class TempFiles {
   // Writes `bytes` to a file called `name` and answers its path.
   std::string Write(std::string_view name, std::string_view bytes) {
     const std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;
   }
 

@@ -40,21 +40,24 @@ std::string LongLine(char fill) { return std::string(300'000, fill); }
 
 INSTANTIATE_TEST_SUITE_P(
     LineEnds, TextReaderTest,
-    testing::Values(
-        ReaderCase{"Empty", "", {}},
-        ReaderCase{"CrLf", "a\r\nbc\r\n", {"a", "bc"}},
-        ReaderCase{"Lf", "a\nbc\n", {"a", "bc"}},
-        ReaderCase{"MixedCrLfAndLf", "a\r\nb\nc\r\n", {"a", "b", "c"}},
-        ReaderCase{"LoneCrIsACharacter", "a\rb\r\n", {"a\rb"}},
-        ReaderCase{"CrBeforeCrLfStays", "a\r\r\n", {"a\r"}},
-        ReaderCase{"CrAtEndOfFileStays", "a\r", {"a\r"}},
-        ReaderCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}},
-        ReaderCase{"OnlyALineEnd", "\r\n", {""}},
-        ReaderCase{"EmptyLines", "\n\r\n\n", {"", "", ""}},
-        ReaderCase{"EveryByteValue", std::string("\0\x01\xff\t\x7f", 5) + "\n", {std::string("\0\x01\xff\t\x7f", 5)}},
-        ReaderCase{"LineLongerThanBuffer", LongLine('x') + "\r\ny", {LongLine('x'), "y"}},
-        ReaderCase{"LongLineWithoutEnd", LongLine('z'), {LongLine('z')}},
-        ReaderCase{"CrLfAcrossRefill", std::string(262'143, 'a') + "\r\nb\r\n", {std::string(262'143, 'a'), "b"}}),
+    testing::Values(ReaderCase{"Empty", "", {}}, ReaderCase{"CrLf", "a\r\nbc\r\n", {"a", "bc"}},
+                    ReaderCase{"Lf", "a\nbc\n", {"a", "bc"}},
+                    ReaderCase{"MixedCrLfAndLf", "a\r\nb\nc\r\n", {"a", "b", "c"}},
+                    ReaderCase{"LoneCrIsACharacter", "a\rb\r\n", {"a\rb"}},
+                    ReaderCase{"CrBeforeCrLfStays", "a\r\r\n", {"a\r"}},
+                    ReaderCase{"CrAtEndOfFileStays", "a\r", {"a\r"}},
+                    ReaderCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}},
+                    ReaderCase{"OnlyALineEnd", "\r\n", {""}},
+                    ReaderCase{"EmptyLines", "\n\r\n\n", {"", "", ""}},
+                    ReaderCase{"EveryByteValue",
+                               std::string("\0\x01\xff\t\x7f", 5) + "\n",
+                               {std::string("\0\x01\xff\t\x7f", 5)}},
+                    ReaderCase{
+                        "LineLongerThanBuffer", LongLine('x') + "\r\ny", {LongLine('x'), "y"}},
+                    ReaderCase{"LongLineWithoutEnd", LongLine('z'), {LongLine('z')}},
+                    ReaderCase{"CrLfAcrossRefill",
+                               std::string(262'143, 'a') + "\r\nb\r\n",
+                               {std::string(262'143, 'a'), "b"}}),
     [](const testing::TestParamInfo<ReaderCase>& info) { return std::string(info.param.name); });
 
 TEST(TextReaderLimitTest, StopsAtTheMeasuredLength) {
