@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <cstdlib>
 
-#include "progress/display_text.h"
+#include "view/display_text.h"
 
 namespace qfc {
 namespace {
@@ -28,7 +28,7 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 
 // The program breaks lines with CR LF; a label breaks them at LF alone.
 QString ToMessageText(const std::string& text) {
-  QString shown = ToDisplayText(text);
+  QString shown = ShownText(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return shown;
 }
@@ -37,7 +37,7 @@ QString ToMessageText(const std::string& text) {
 
 MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string& title,
                                       MessageIcon icon, MessageButtons buttons) {
-  QMessageBox box(ToQtIcon(icon), ToDisplayText(title), ToMessageText(text));
+  QMessageBox box(ToQtIcon(icon), ShownText(title), ToMessageText(text));
   // Paths and file texts may hold '<' and '&'; they are never markup.
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <utility>
 
-#include "navigation/search_match.h"
 #include "navigation/toolbar_icons.h"
+#include "view/display_text.h"
 
 namespace qfc {
 
@@ -22,13 +22,6 @@ constexpr char kFindKey[] = "Find";
 constexpr char kUpKey[] = "Up";
 constexpr char kDownKey[] = "Down";
 constexpr char kLoadFindFailed[] = "Error loading Find Dialog";
-
-// Grid texts are bytes, shown as UTF-8 where valid and as Latin-1 otherwise.
-[[nodiscard]] QString ShownText(std::string_view bytes) {
-  const auto size = static_cast<qsizetype>(bytes.size());
-  return IsValidUtf8(bytes) ? QString::fromUtf8(bytes.data(), size)
-                            : QString::fromLatin1(bytes.data(), size);
-}
 
 }  // namespace
 

@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "progress/display_text.h"
 #include "progress/program_icon.h"
 #include "version_record.h"
 
@@ -103,7 +102,7 @@ void ProgressWindow::BuildControls() {
   version_->setFont(ArialFont(kHeadingPointSize));
 
   QLabel* legal =
-      AddLabel(frame, ToDisplayText(version::kLegalNotice), TwipsRect(960, 660, 2895, 255));
+      AddLabel(frame, QString::fromLatin1(version::kLegalNotice), TwipsRect(960, 660, 2895, 255));
   legal->setFont(ArialFont(kBodyPointSize));
 
   phaseLabels_[kAnalysisPhase] =
@@ -217,7 +216,7 @@ void ProgressWindow::ShowPendingValues() {
     barValuePending_ = false;
   }
   if (detailPending_) {
-    detail_->setText(ToDisplayText(pendingDetail_));
+    detail_->setText(QString::fromLatin1(pendingDetail_));
     detailPending_ = false;
   }
 }

@@ -1,5 +1,6 @@
 #include "view/display_text.h"
 
+#include <QStringDecoder>
 #include <QUtf8StringView>
 #include <algorithm>
 
@@ -36,7 +37,12 @@ bool ShownAsUtf8(std::string_view bytes) {
 
 QString ShownText(std::string_view bytes) {
   const auto size = static_cast<qsizetype>(bytes.size());
-  return ShownAsUtf8(bytes) ? QString::fromUtf8(bytes.data(), size) : QString::fromLatin1(bytes.data(), size);
+  if (!ShownAsUtf8(bytes)) return QString::fromLatin1(bytes.data(), size);
+  // A leading byte-order mark stays a character, so that byte positions and
+  // shown positions keep corresponding.
+  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                  QStringConverter::Flag::ConvertInitialBom);
+  return utf8.decode(QByteArrayView(bytes.data(), size));
 }
 
 std::string BytesOfShownText(const QString& shown, std::string_view original) {

@@ -1,4 +1,4 @@
-#include "progress/display_text.h"
+#include "view/display_text.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ class DisplayTextTest : public testing::TestWithParam<DisplayCase> {};
 
 TEST_P(DisplayTextTest, ShowsUtf8WhenValidElseOneCharacterPerByte) {
   const DisplayCase& c = GetParam();
-  EXPECT_EQ(ToDisplayText(c.bytes), c.shown) << "got " << ToDisplayText(c.bytes).toStdString();
+  EXPECT_EQ(ShownText(c.bytes), c.shown) << "got " << ShownText(c.bytes).toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
