@@ -140,8 +140,10 @@ void MainForm::PlaceWindow() {
 }
 
 void MainForm::Unload() {
-  text_.reset();
+  // The windows go first: the user sees the run end before the memory of a
+  // large pair is handed back.
   Shutdown();
+  text_.reset();
 }
 
 void MainForm::Shutdown() {
