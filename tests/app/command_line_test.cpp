@@ -1,121 +1,99 @@
 #include "app/command_line.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
-#include <cstdint>
-#include <ostream>
+#include <filesystem>
+#include <fstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "app/error_record.h"
-#include "app/scratch_dir.h"
+#include "app/startup_error.h"
 
 namespace qfc {
 namespace {
 
+constexpr char kNoMarkers[] = "Left and Right side file location must be specified.";
+constexpr char kNoLeft[] = "Left side file location does not exist.";
+constexpr char kNoRight[] = "Right side file location does not exist.";
 constexpr char kOverflow[] = "Overflow";
-constexpr std::int32_t kOverflowNumber = 6;
 
-// A tail whose "/2:" stands at `position` (1-based); the blanks before it
-// are trimmed off the left path.
-std::string RightMarkerAt(std::size_t position) {
-  const std::string left = "/1:a.txt";
-  return left + std::string(position - 1 - left.size(), ' ') + "/2:b.txt";
-}
+// "/2:" at 1-based position 32767, the last a 16-bit position can hold, or one further.
+const std::string kLastPosition = "/1:a.txt" + std::string(32758, ' ') + "/2:b.txt";
+const std::string kBeyondPosition = "/1:a.txt" + std::string(32759, ' ') + "/2:b.txt";
 
-// Either both paths or the description of the error raised.
 struct ParseCase {
   const char* name;
   std::string tail;
-  std::string left;
-  std::string right;
-  std::string error;
+  std::string expected;  // "left | right", or the description of the error raised
 };
 
-std::ostream& operator<<(std::ostream& out, const ParseCase& c) {
-  return out << c.name << " [" << (c.tail.size() > 60 ? c.tail.substr(0, 60) + "..." : c.tail)
-             << "]";
-}
-
-ParseCase Paths(const char* name, std::string tail, std::string left, std::string right) {
-  return {name, std::move(tail), std::move(left), std::move(right), ""};
-}
-
-ParseCase Fails(const char* name, std::string tail, std::string error) {
-  return {name, std::move(tail), "", "", std::move(error)};
-}
-
+// Runs in a fresh working directory holding every kind of entry a path can name.
 class ParseCmdLineTest : public testing::TestWithParam<ParseCase> {
  protected:
-  test::ScratchDir dir_;
+  static void SetUpTestSuite() {
+    namespace fs = std::filesystem;
+    previous_ = fs::current_path();
+    std::string pattern = (fs::temp_directory_path() / "qfc-cmdline-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    fs::current_path(root_ = pattern);
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "with blank.txt"})
+      std::ofstream(name) << "line\r\n";
+    ASSERT_EQ(::mkfifo("pipe", 0600), 0);
+    fs::create_symlink("a.txt", "link-to-file");
+    fs::create_symlink(".", "link-to-dir");
+  }
+  static void TearDownTestSuite() {
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(root_);
+  }
+  static inline std::filesystem::path previous_, root_;
 };
 
 TEST_P(ParseCmdLineTest, AnswersPathsOrRaisesItsMessage) {
   const ParseCase& c = GetParam();
+  std::string outcome;
   try {
     const PerSide<std::string> paths = ParseCmdLine(c.tail);
-    EXPECT_EQ(c.error, "") << "parsed without error";
-    EXPECT_EQ(paths[Side::Left], c.left);
-    EXPECT_EQ(paths[Side::Right], c.right);
+    outcome = paths[Side::Left] + " | " + paths[Side::Right];
   } catch (const ErrorRecord& error) {
-    EXPECT_EQ(error.Description(), c.error);
-    EXPECT_EQ(error.Source(), "ParseCmdLine");
-    const std::int32_t number = c.error == kOverflow ? kOverflowNumber : kAppErrorBase;
-    EXPECT_EQ(error.Number(), number);
+    outcome = error.Description();
+    EXPECT_EQ(error.Number(), c.expected == kOverflow ? 6 : kAppErrorBase);
+    EXPECT_EQ(StartupErrorTitle(error), "Quorvelin File Compare - ParseCmdLine");
+    EXPECT_EQ(StartupErrorText(error), "Error while processing compare.\r\n" + c.expected);
   }
+  EXPECT_EQ(outcome, c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Grammar, ParseCmdLineTest,
     testing::Values(
-        Paths("MarkersInOrder", "/1:a.txt /2:b.txt", "a.txt", "b.txt"),
-        Paths("MarkersReversed", "/2:b.txt /1:a.txt", "a.txt", "b.txt"),
-        Paths("LeadingTextIgnoredBlanksTrimmed", "x /1: a.txt   /2:b.txt", "a.txt", "b.txt"),
-        Paths("PathWithBlanks", "/1:with blank.txt /2:b.txt", "with blank.txt", "b.txt"),
-        Paths("QuotesStayInPath", "/1:\"quoted.txt\" /2:b.txt", "\"quoted.txt\"", "b.txt"),
-        Paths("SymlinkToFile", "/1:link-to-file /2:b.txt", "link-to-file", "b.txt"),
-        Paths("StraySeparatorEndsSegment", "/1:a.txt /~:c.txt /2:b.txt", "a.txt", "c.txt"),
-        Paths("StraySeparatorBeforeMarkers", "/~:c.txt /1:a.txt /2:b.txt", "c.txt", "a.txt"),
-        Paths("RepeatedMarkerEndsSegment", "/1:a.txt /1:c.txt /2:b.txt", "a.txt", "c.txt"),
-        Paths("MarkerAtLastSixteenBitPosition", RightMarkerAt(32767), "a.txt", "b.txt"),
-        Fails("MarkerBeyondSixteenBits", RightMarkerAt(32768), kOverflow),
-        Fails("OverflowComesBeforeMissingMarker", std::string(40000, ' ') + "/1:a.txt", kOverflow),
-        Fails("EmptyTail", "", kMarkersMissing), Fails("BlanksOnly", "   ", kMarkersMissing),
-        Fails("OnlyLeftMarker", "/1:a.txt", kMarkersMissing),
-        Fails("MarkerWithBlankInside", "/1 :a.txt /2:b.txt", kMarkersMissing),
-        Fails("QuotedNameNotFound", "/1:\"a.txt\" /2:b.txt", kLeftFileMissing),
-        Fails("TabIsNotTrimmed", "/1:a.txt\t/2:b.txt", kLeftFileMissing),
-        Fails("EmptyRightSegment", "/1:a.txt /2:", kRightFileMissing),
-        Fails("BothMissingReportsLeft", "/1:nowhere.txt /2:nor-here.txt", kLeftFileMissing),
-        Fails("Directory", "/1:dir /2:b.txt", kLeftFileMissing),
-        Fails("Fifo", "/1:a.txt /2:pipe", kRightFileMissing),
-        Fails("Device", "/1:/dev/null /2:b.txt", kLeftFileMissing),
-        Fails("SymlinkToDirectory", "/1:a.txt /2:link-to-dir", kRightFileMissing),
-        Fails("DanglingSymlink", "/1:dangling-link /2:b.txt", kLeftFileMissing)),
+        ParseCase{"MarkersInOrder", "/1:a.txt /2:b.txt", "a.txt | b.txt"},
+        ParseCase{"MarkersReversed", "/2:b.txt /1:a.txt", "a.txt | b.txt"},
+        ParseCase{"LeadingTextIgnoredBlanksTrimmed", "x /1: a.txt   /2:b.txt", "a.txt | b.txt"},
+        ParseCase{"PathWithBlanks", "/1:with blank.txt /2:b.txt", "with blank.txt | b.txt"},
+        ParseCase{"SymlinkToFile", "/1:link-to-file /2:b.txt", "link-to-file | b.txt"},
+        ParseCase{"StraySeparatorEndsSegment", "/1:a.txt /~:c.txt /2:b.txt", "a.txt | c.txt"},
+        ParseCase{"StraySeparatorBeforeMarkers", "/~:c.txt /1:a.txt /2:b.txt", "c.txt | a.txt"},
+        ParseCase{"MarkerAtLastSixteenBitPosition", kLastPosition, "a.txt | b.txt"},
+        ParseCase{"MarkerBeyondSixteenBits", kBeyondPosition, kOverflow},
+        ParseCase{"BlanksOnly", "   ", kNoMarkers},
+        ParseCase{"OnlyLeftMarker", "/1:a.txt", kNoMarkers},
+        ParseCase{"QuotedNameNotFound", "/1:\"a.txt\" /2:b.txt", kNoLeft},
+        ParseCase{"TabIsNotTrimmed", "/1:a.txt\t/2:b.txt", kNoLeft},
+        ParseCase{"EmptyRightSegment", "/1:a.txt /2:", kNoRight},
+        ParseCase{"BothMissingReportsLeft", "/1:nowhere.txt /2:nor-here.txt", kNoLeft},
+        ParseCase{"Directory", "/1:. /2:b.txt", kNoLeft},
+        ParseCase{"Fifo", "/1:a.txt /2:pipe", kNoRight},
+        ParseCase{"Device", "/1:/dev/null /2:b.txt", kNoLeft},
+        ParseCase{"SymlinkToDirectory", "/1:a.txt /2:link-to-dir", kNoRight}),
     [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
-struct JoinCase {
-  const char* name;
-  std::vector<const char*> argv;
-  std::string tail;
-};
-
-class JoinCommandLineTailTest : public testing::TestWithParam<JoinCase> {};
-
-TEST_P(JoinCommandLineTailTest, JoinsArgumentsAfterProgramWithSingleBlanks) {
-  const JoinCase& c = GetParam();
-  EXPECT_EQ(JoinCommandLineTail(static_cast<int>(c.argv.size()), c.argv.data()), c.tail);
+TEST(JoinCommandLineTailTest, JoinsTheArgumentsAfterTheProgramWithSingleBlanks) {
+  const char* const argv[] = {"prog", "/1:with", "blank.txt", "/2:b.txt"};
+  EXPECT_EQ(JoinCommandLineTail(4, argv), "/1:with blank.txt /2:b.txt");
+  EXPECT_EQ(JoinCommandLineTail(1, argv), "");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, JoinCommandLineTailTest,
-    testing::Values(JoinCase{"NoArguments", {"prog"}, ""},
-                    JoinCase{
-                        "SplitPathRejoined", {"prog", "/1:with", "blank.txt"}, "/1:with blank.txt"},
-                    JoinCase{"OneEmptyArgumentIsEmptyTail", {"prog", ""}, ""},
-                    JoinCase{"TwoEmptyArgumentsAreOneBlank", {"prog", "", ""}, " "}),
-    [](const testing::TestParamInfo<JoinCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace qfc

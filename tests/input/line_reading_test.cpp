@@ -1,8 +1,10 @@
-// ReadNextLine's counters, CountCrLf across chunks and the progress percentage.
+// The text reader's line ends and ReadNextLine's counters, CR LF pairs across
+// chunks, the progress percentage and the line index.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "input/crlf_count.h"
@@ -14,31 +16,50 @@
 namespace qfc {
 namespace {
 
-TEST(ReadNextLineTest, CountsLengthBeforeTabExpansionAndTwoPerLineEnd) {
+struct ReaderCase {
+  const char* name;
+  std::string bytes;
+  std::vector<std::string> lines;  // as stored, tabs expanded
+  std::int32_t charactersRead;
+  std::int32_t charactersConsumed;
+};
+
+class ReadNextLineTest : public testing::TestWithParam<ReaderCase> {};
+
+TEST_P(ReadNextLineTest, SplitsAtLineFeedsExpandsTabsAndCounts) {
+  const ReaderCase& c = GetParam();
   test::TempFiles files;
-  const std::string path = files.Write("f", "a\tb\r\n\nxyz");
   TextReader reader;
-  reader.Open(path, 9);
+  // The file has one byte more than measured, as if it grew while being read.
+  reader.Open(files.Write("f", c.bytes + "+"), c.bytes.size());
   LineList lines;
   LineIndex index;
   LineCounters counters;
-  struct Step {
-    std::string stored;
-    std::int32_t read;
-    std::int32_t consumed;
-  };
-  for (const Step& step : {Step{"a    b", 3, 5}, Step{"", 3, 7}, Step{"xyz", 6, 12}}) {
-    ASSERT_TRUE(ReadNextLine(reader, lines, index, counters));
-    EXPECT_EQ(lines.Line(lines.Count()), step.stored);
-    EXPECT_EQ(counters.charactersRead, step.read) << step.stored;
-    EXPECT_EQ(counters.charactersConsumed, step.consumed) << step.stored;
-  }
-  EXPECT_FALSE(ReadNextLine(reader, lines, index, counters));
-  EXPECT_EQ(lines.Count(), 3);
-  EXPECT_EQ(counters.charactersConsumed, 12);
-  index.Flush(lines);
-  EXPECT_EQ(index.UniqueLineNo(lines, "A    B"), 1);
+  while (ReadNextLine(reader, lines, index, counters)) continue;
+  std::vector<std::string> stored;
+  for (std::int32_t n = 1; n <= lines.Count(); ++n) stored.emplace_back(lines.Line(n));
+  EXPECT_EQ(stored, c.lines);
+  EXPECT_EQ(counters.charactersRead, c.charactersRead);
+  EXPECT_EQ(counters.charactersConsumed, c.charactersConsumed);
 }
+
+// Longer than the reader's buffer; and a CR LF across its first refill.
+const std::string kLong(300'000, 'x');
+const std::string kToRefill(262'143, 'a');
+
+INSTANTIATE_TEST_SUITE_P(
+    LineEnds, ReadNextLineTest,
+    testing::Values(
+        ReaderCase{"Empty", "", {}, 0, 0},
+        ReaderCase{"TabCountsOneBeforeExpansion", "a\tb\r\n", {"a    b"}, 3, 5},
+        ReaderCase{"CrLfAndLf", "a\r\nb\nc\r\n", {"a", "b", "c"}, 3, 9},
+        ReaderCase{"LoneCrIsACharacter", "a\rb\r\r\nc\r", {"a\rb\r", "c\r"}, 6, 10},
+        ReaderCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}, 2, 6},
+        ReaderCase{"NoEmptyLineAfterLastEnd", "\n\r\n\n", {"", "", ""}, 0, 6},
+        ReaderCase{"NulAndHighBytes", std::string("\0\xff\n", 3), {std::string("\0\xff", 2)}, 2, 4},
+        ReaderCase{"LineLongerThanBuffer", kLong + "\r\ny", {kLong, "y"}, 300'001, 300'005},
+        ReaderCase{"CrLfAcrossRefill", kToRefill + "\r\nb", {kToRefill, "b"}, 262'144, 262'148}),
+    test::ByName{});
 
 struct CrLfCase {
   const char* name;
@@ -47,59 +68,64 @@ struct CrLfCase {
   std::optional<char> carry;
 };
 
-void PrintTo(const CrLfCase& c, std::ostream* out) { *out << c.name; }
-
 class CountCrLfTest : public testing::TestWithParam<CrLfCase> {};
 
 TEST_P(CountCrLfTest, CountsPairsAcrossChunks) {
-  const CrLfCase& c = GetParam();
   std::optional<char> carry;
   std::int32_t count = 0;
-  for (const std::string& chunk : c.chunks) count += CountCrLf(chunk, carry);
-  EXPECT_EQ(count, c.count);
-  EXPECT_EQ(carry, c.carry);
+  for (const std::string& chunk : GetParam().chunks) count += CountCrLf(chunk, carry);
+  EXPECT_EQ(count, GetParam().count);
+  EXPECT_EQ(carry, GetParam().carry);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CountCrLfTest,
-    testing::Values(CrLfCase{"NoChunk", {}, 0, std::nullopt},
-                    CrLfCase{"EmptyChunkKeepsCarry", {"a\r", ""}, 0, '\r'},
+    testing::Values(CrLfCase{"EmptyChunkKeepsCarry", {"a\r", ""}, 0, '\r'},
                     CrLfCase{"Inside", {"a\r\nb\r\nc"}, 2, 'c'},
                     CrLfCase{"EndsWithPairLeavesNoCarry", {"a\r\n"}, 1, std::nullopt},
                     CrLfCase{"SplitBetweenChunks", {"a\r", "\nb"}, 1, 'b'},
-                    CrLfCase{"SplitAfterEmptyChunk", {"a\r", "", "\n"}, 1, '\n'},
                     CrLfCase{"ChunkStartingWithPairAfterCr", {"a\r", "\r\nb"}, 1, 'b'},
                     CrLfCase{"LoneLineFeeds", {"\n\n", "\n"}, 0, '\n'},
                     CrLfCase{"LineFeedAfterPairIsNotSplit", {"a\r\n", "\nb"}, 1, 'b'},
-                    CrLfCase{"CrCrLf", {"\r\r\n"}, 1, std::nullopt},
-                    CrLfCase{"LfCr", {"\n\r"}, 0, '\r'}),
-    [](const testing::TestParamInfo<CrLfCase>& info) { return std::string(info.param.name); });
+                    CrLfCase{"CrCrLf", {"\r\r\n"}, 1, std::nullopt}),
+    test::ByName{});
 
-struct PercentCase {
+TEST(UpdateProgressTest, RoundsHalfToEvenAndLeavesTheBarAloneOnAZeroTotal) {
+  test::ProgressDouble progress(1);
+  for (auto [value, total] : {std::pair(1, 8), std::pair(3, 8), std::pair(1, 3), std::pair(0, 0)})
+    EXPECT_TRUE(UpdateProgress(progress, value, total));
+  EXPECT_EQ(progress.percents, (std::vector<std::int32_t>{12, 38, 33}));
+}
+
+struct UniqueCase {
   const char* name;
-  std::int32_t value;
-  std::int32_t total;
-  std::vector<std::int32_t> percents;
+  std::vector<std::string> lines;
+  std::string query;
+  std::int32_t expected;
 };
 
-void PrintTo(const PercentCase& c, std::ostream* out) { *out << c.name; }
+class UniqueLineNoTest : public testing::TestWithParam<UniqueCase> {};
 
-class UpdateProgressTest : public testing::TestWithParam<PercentCase> {};
-
-TEST_P(UpdateProgressTest, RoundsHalfToEven) {
-  const PercentCase& c = GetParam();
-  test::ProgressDouble progress(1);
-  EXPECT_TRUE(UpdateProgress(progress, c.value, c.total));
-  EXPECT_EQ(progress.percents, c.percents);
-  EXPECT_EQ(progress.canceledCalls, 1);
+TEST_P(UniqueLineNoTest, AnswersLineNumberOnlyForTextsSeenOnce) {
+  LineList lines;
+  LineIndex index;
+  for (const std::string& text : GetParam().lines)
+    index.AddToIndex(lines, lines.AppendExpandingTabs(text));
+  EXPECT_EQ(index.UniqueLineNo(lines, GetParam().query), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, UpdateProgressTest,
-    testing::Values(PercentCase{"TieDown", 1, 8, {12}}, PercentCase{"TieUp", 3, 8, {38}},
-                    PercentCase{"TieDownAgain", 5, 8, {62}}, PercentCase{"BelowHalf", 1, 3, {33}},
-                    PercentCase{"Whole", 7, 7, {100}}, PercentCase{"ZeroTotalLeavesBar", 0, 0, {}}),
-    [](const testing::TestParamInfo<PercentCase>& info) { return std::string(info.param.name); });
+    Table, UniqueLineNoTest,
+    testing::Values(UniqueCase{"EmptyIndex", {}, "a", 0},
+                    UniqueCase{"Single", {"x", "Hello", "y"}, "Hello", 2},
+                    UniqueCase{"CaseBlindLookup", {"Hello"}, "HELLO", 1},
+                    UniqueCase{"CaseVariantsAreOneText", {"Hello", "hello"}, "Hello", 0},
+                    UniqueCase{"ThreeTimes", {"a", "a", "a"}, "a", 0},
+                    UniqueCase{"BlankNeverUnique", {"   "}, "   ", 0},
+                    UniqueCase{"EmptyNeverUnique", {""}, "", 0},
+                    UniqueCase{"TabsAreBlanks", {"\t "}, "     ", 0},
+                    UniqueCase{"TrailingBlankMatters", {"abc "}, "abc", 0}),
+    test::ByName{});
 
 }  // namespace
 }  // namespace qfc

@@ -1,4 +1,5 @@
-// Files in a fresh temporary directory, removed with the object.
+// Files in a fresh temporary directory, removed with the object; and the
+// name every table case of these tests carries.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,15 +15,10 @@ class TempFiles {
  public:
   TempFiles() {
     std::string pattern = (std::filesystem::path(testing::TempDir()) / "qfc_input_XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temporary directory";
+    EXPECT_NE(mkdtemp(pattern.data()), nullptr);
     dir_ = pattern;
   }
-  TempFiles(const TempFiles&) = delete;
-  TempFiles& operator=(const TempFiles&) = delete;
-  ~TempFiles() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
+  ~TempFiles() { std::filesystem::remove_all(dir_, ignored_); }
 
   // Writes `bytes` to a file called `name` and answers its path.
   std::string Write(std::string_view name, std::string_view bytes) {
@@ -32,10 +28,16 @@ class TempFiles {
     return path;
   }
 
-  [[nodiscard]] std::string PathOf(std::string_view name) const { return (dir_ / name).string(); }
-
  private:
   std::filesystem::path dir_;
+  std::error_code ignored_;
+};
+
+struct ByName {
+  template <typename Case>
+  std::string operator()(const testing::TestParamInfo<Case>& info) const {
+    return info.param.name;
+  }
 };
 
 }  // namespace qfc::test
