@@ -18,7 +18,7 @@ for target in command_line loader engine; do
   mkdir -p "$corpus"
   echo "== fuzz_$target for ${seconds}s"
   (cd "$corpus_root" && "$OLDPWD/build/fuzz/tests/fuzz/fuzz_$target" -max_total_time="$seconds" \
-     -max_len=8192 -timeout=10 -print_final_stats=1 "$corpus" 2>&1 | grep -E '^(Done|stat::number_of_executed_units|==|SUMMARY)' || true)
+     -max_len=40000 -timeout=10 -print_final_stats=1 "$corpus" 2>&1 | grep -E '^(Done|stat::number_of_executed_units|==|SUMMARY)' || true)
   if ls "$corpus_root"/crash-* "$corpus_root"/timeout-* "$corpus_root"/leak-* >/dev/null 2>&1; then
     echo "finding kept in $corpus_root" >&2
     exit 1
