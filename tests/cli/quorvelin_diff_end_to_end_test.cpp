@@ -1,11 +1,12 @@
-// Runs the quorvelin-diff binary on files in a scratch directory.
+// quorvelin-diff run on files in a scratch directory: exit status, standard
+// output and standard error, or the unified diff applied with patch.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,20 +16,64 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+// Lines ended by CR LF, as the loader reads a text file.
+std::string Crlf(const Lines& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  return bytes;
 }
 
-class QuorvelinDiff : public ::testing::Test {
+// A text file as the program shows it: tabs expanded, lines ended by LF.
+std::string Shown(const std::string& bytes) {
+  std::string text;
+  for (char c : bytes) {
+    if (c == '\t') text += "    ";
+    if (c != '\t' && c != '\r') text += c;
+  }
+  return text;
+}
+
+// Forty lines, braces and blank lines among them repeated; and an edited
+// copy: a line added on top, one deleted, one changed, a block moved to the
+// end, the last line changed.
+Lines Numbered() {
+  Lines lines;
+  for (int i = 1; i <= 40; ++i) {
+    lines.push_back(i % 7 == 0 ? "}" : i % 5 == 0 ? "" : "line " + std::to_string(i));
+  }
+  return lines;
+}
+Lines Edited() {
+  Lines lines = Numbered();
+  lines.back() = "\tlast";
+  const Lines block(lines.begin() + 20, lines.begin() + 23);
+  lines.erase(lines.begin() + 20, lines.begin() + 23);
+  lines.insert(lines.end(), block.begin(), block.end());
+  lines[9] = "changed";
+  lines.erase(lines.begin() + 2);
+  lines.insert(lines.begin(), "added");
+  return lines;
+}
+const std::string kLong = Crlf(Numbered());
+const std::string kEdited = Crlf(Edited());
+const std::string kBinary = [] {
+  std::string bytes;
+  for (int i = 0; i < 20; ++i) bytes += "line\n";
+  return bytes;
+}();
+
+struct Case {
+  std::string name;
+  std::string options;              // before the paths left.txt and right.txt
+  std::optional<std::string> left;  // the file's bytes; none: it does not exist
+  std::optional<std::string> right;
+  int status;
+  std::string out;  // standard output; with `patch` the diff must turn left into right
+  std::string err;
+  bool patch = false;
+};
+
+class QuorvelinDiff : public ::testing::TestWithParam<Case> {
  protected:
   void SetUp() override {
     std::string pattern = (fs::temp_directory_path() / "qdiff-XXXXXX").string();
@@ -37,121 +82,64 @@ class QuorvelinDiff : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  fs::path Write(const std::string& name, const std::string& bytes) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
+  void Write(const std::string& name, const std::string& bytes) {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
   }
-
-  // Lines ended by CR LF, as the loader expects of text files.
-  fs::path WriteLines(const std::string& name, const Lines& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    return Write(name, bytes);
+  std::string Read(const std::string& name) {
+    std::ostringstream text;
+    text << std::ifstream(dir_ / name, std::ios::binary).rdbuf();
+    return text.str();
   }
-
-  Outcome Diff(const std::string& args) {
-    const std::string command = std::string(QFC_DIFF_BINARY) + " " + args + " >" +
-                                (dir_ / "out").string() + " 2>" + (dir_ / "err").string();
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir_ / "out"), Slurp(dir_ / "err")};
+  // Runs `command` in the scratch directory; its exit status.
+  int Run(const std::string& command) {
+    const int raw = std::system(("cd '" + dir_.string() + "' && " + command).c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
 
   fs::path dir_;
 };
 
-TEST_F(QuorvelinDiff, RowsListingAndExitStatus) {
-  const fs::path left = WriteLines("a.txt", {"p", "q", "r", "s"});
-  const fs::path right = WriteLines("b.txt", {"p", "s", "q", "r"});
-  const Outcome run = Diff("--rows " + left.string() + " " + right.string());
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out,
-            "1\t1\t=\n-1\t2\t>\n2\t3\t=\n3\t4\t=\n4\t-1\t<\nCompare Results = File differences "
-            "exist!!!\n");
-  EXPECT_EQ(run.err, "");
-
-  const Outcome same = Diff("--rows " + left.string() + " " + left.string());
-  EXPECT_EQ(same.status, 0);
-  EXPECT_EQ(same.out,
-            "1\t1\t=\n2\t2\t=\n3\t3\t=\n4\t4\t=\nCompare Results = Files are identical!!!\n");
-  EXPECT_EQ(Diff(left.string() + " " + left.string()).out, "");
-}
-
-TEST_F(QuorvelinDiff, MissingFilesAreReportedLeftFirst) {
-  const fs::path real = WriteLines("a.txt", {"x"});
-  const Outcome both = Diff((dir_ / "none1").string() + " " + (dir_ / "none2").string());
-  EXPECT_EQ(both.status, 2);
-  EXPECT_EQ(both.err, "Error while processing compare.\nLeft side file location does not exist.\n");
-  const Outcome right = Diff(real.string() + " " + dir_.string());
-  EXPECT_EQ(right.status, 2);
-  EXPECT_EQ(right.err,
-            "Error while processing compare.\nRight side file location does not exist.\n");
-  EXPECT_EQ(right.out, "");
-}
-
-TEST_F(QuorvelinDiff, BinaryPairPrintsItsVerdict) {
-  std::string bytes;
-  for (int i = 0; i < 20; ++i) bytes += "line\n";
-  const fs::path left = Write("a.bin", bytes);
-  const fs::path right = Write("b.bin", bytes + "x");
-  const Outcome differ = Diff(left.string() + " " + right.string());
-  EXPECT_EQ(differ.status, 1);
-  EXPECT_EQ(differ.out, "Binary Files Differ!\n");
-  const Outcome same = Diff("--rows " + left.string() + " " + left.string());
-  EXPECT_EQ(same.status, 0);
-  EXPECT_EQ(same.out, "Binary Files are Identical!\n");
-}
-
-TEST_F(QuorvelinDiff, MisuseExitsWithTwo) {
-  const Outcome run = Diff("--bogus");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err,
-            "quorvelin-diff: unrecognized option '--bogus'\nTry 'quorvelin-diff --help' for more "
-            "information.\n");
-  EXPECT_EQ(Diff("--version").out.substr(0, 40), "quorvelin-diff (Quorvelin File Compare) ");
-}
-
-std::string Expanded(const Lines& lines) {
-  std::string text;
-  for (const std::string& line : lines) {
-    for (char c : line) text += c == '\t' ? std::string("    ") : std::string(1, c);
-    text += '\n';
+TEST_P(QuorvelinDiff, Runs) {
+  const Case& c = GetParam();
+  if (c.left) Write("left.txt", *c.left);
+  if (c.right) Write("right.txt", *c.right);
+  EXPECT_EQ(Run("'" QFC_DIFF_BINARY "' " + c.options + " left.txt right.txt >out 2>err"), c.status);
+  EXPECT_EQ(Read("err"), c.err);
+  if (!c.patch) {
+    EXPECT_EQ(Read("out"), c.out);
+    return;
   }
-  return text;
+  Write("patched.txt", Shown(*c.left));
+  ASSERT_EQ(Run("patch -s patched.txt out >/dev/null 2>&1"), 0) << Read("out");
+  EXPECT_EQ(Read("patched.txt"), Shown(*c.right)) << Read("out");
 }
 
-// patch turns the tab-expanded, LF-ended left file into the right one.
-TEST_F(QuorvelinDiff, UnifiedOutputPatchesLeftIntoRight) {
-  const Lines pool{"alpha", "Alpha", "beta", "\tgamma", "delta", "",
-                   "x",     "X",     "y",    "{",       "}",     "return 0;"};
-  std::mt19937 rng(99);
-  for (int round = 0; round < 30; ++round) {
-    Lines left(5 + rng() % 60);
-    for (std::string& line : left)
-      line = rng() % 3 == 0 ? pool[rng() % pool.size()] : "l" + std::to_string(rng() % 500);
-    Lines right;
-    for (const std::string& line : left) {
-      const unsigned roll = rng() % 10;
-      if (roll == 0) continue;
-      if (roll == 1) right.push_back(pool[rng() % pool.size()]);
-      if (roll != 2) right.push_back(line);
-    }
-    const fs::path leftFile = WriteLines("left.txt", left);
-    const fs::path rightFile = WriteLines("right.txt", right);
-    const Outcome run = Diff("-U " + std::to_string(round % 4) + " " + leftFile.string() + " " +
-                             rightFile.string());
-    ASSERT_EQ(run.status, Expanded(left) == Expanded(right) ? 0 : 1) << run.err;
-    Write("diff.patch", run.out);
-    Write("target.txt", Expanded(left));
-    const std::string patch = "patch -s -o " + (dir_ / "patched.txt").string() + " " +
-                              (dir_ / "target.txt").string() + " " +
-                              (dir_ / "diff.patch").string() + " >/dev/null 2>&1";
-    if (run.status == 1) {
-      ASSERT_EQ(std::system(patch.c_str()), 0) << run.out;
-      ASSERT_EQ(Slurp(dir_ / "patched.txt"), Expanded(right)) << "round " << round << "\n"
-                                                              << run.out;
-    }
-  }
-}
+const std::string kMissing = "Error while processing compare.\n";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, QuorvelinDiff, ::testing::Values(
+    Case{"RowsOfEveryKind", "--rows", Crlf({"a", "b", "  ", "Abc", "x", "q", "z"}),
+         Crlf({"new", "a", "B", "", "ABC", "x ", "z"}), 1,
+         "-1\t1\t>\n1\t2\t=\n2\t3\t!\n3\t4\t=\n4\t5\t!\n5\t6\t!\n6\t-1\t<\n7\t7\t=\n"
+         "Compare Results = File differences exist!!!\n", ""},
+    Case{"RowsOfBlankLinesOfAnyWidthAreIdentical", "--rows", Crlf({"a", "  ", ""}),
+         Crlf({"a", "", " "}), 0,
+         "1\t1\t=\n2\t2\t=\n3\t3\t=\nCompare Results = Files are identical!!!\n", ""},
+    Case{"UnifiedOfIdenticalFilesIsEmpty", "", Crlf({"a", "b"}), Crlf({"a", "b"}), 0, "", ""},
+    Case{"UnifiedHunk", "-U 1", Crlf({"\tx", "y", "z", "w"}), Crlf({"\tx", "Y", "z", "w"}), 1,
+         "--- left.txt\n+++ right.txt\n@@ -1,3 +1,3 @@\n     x\n-y\n+Y\n z\n", ""},
+    Case{"UnifiedPatchesLeftIntoRight", "", kLong, kEdited, 1, "", "", true},
+    Case{"UnifiedWithoutContextPatches", "-U 0", kLong, kEdited, 1, "", "", true},
+    Case{"UnifiedWithOneContextLinePatches", "--unified=1", kEdited, kLong, 1, "", "", true},
+    Case{"BinaryPairDiffers", "", kBinary, kBinary + "x", 1, "Binary Files Differ!\n", ""},
+    Case{"BinaryPairIdentical", "--rows", kBinary, kBinary, 0, "Binary Files are Identical!\n", ""},
+    Case{"MissingFilesLeftFirst", "", std::nullopt, std::nullopt, 2, "",
+         kMissing + "Left side file location does not exist.\n"},
+    Case{"MissingRightFile", "", "x\r\n", std::nullopt, 2, "",
+         kMissing + "Right side file location does not exist.\n"},
+    Case{"Misuse", "--bogus", "x\r\n", "x\r\n", 2, "", "quorvelin-diff: unrecognized option "
+         "'--bogus'\nTry 'quorvelin-diff --help' for more information.\n"}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
 
 }  // namespace

@@ -1,3 +1,5 @@
+// The plain walk: every count and drop steps entry by entry over the list,
+// passing over removed entries. Positions are 1-based.
 #include "crossing_removal_reference.h"
 
 #include <string>
@@ -5,42 +7,23 @@
 namespace qfc::test {
 namespace {
 
-using Position = std::size_t;  // 1-based, as in the walk's description
-
-bool Live(const PairList& list, Position p) { return !IsRemoved(list[p - 1]); }
-std::int32_t RightOf(const PairList& list, Position p) { return list[p - 1].right; }
-
-int CountForward(const PairList& list, Position i, std::int32_t lastRight) {
+// Live entries from `from` on, towards the end (step 1) or the start (step
+// -1), up to the first whose right line `holds` is false for.
+template <typename Holds>
+int Count(const PairList& list, long from, long step, Holds holds) {
   int count = 0;
-  for (Position p = i; p <= list.size(); ++p) {
-    if (!Live(list, p)) continue;
-    if (RightOf(list, p) > lastRight) break;
+  for (long p = from; p >= 1 && p <= static_cast<long>(list.size()); p += step) {
+    if (IsRemoved(list[p - 1])) continue;
+    if (!holds(list[p - 1].right)) break;
     ++count;
   }
   return count;
 }
 
-int CountBackward(const PairList& list, Position k, std::int32_t right) {
-  int count = 0;
-  for (Position p = k; p >= 1; --p) {
-    if (!Live(list, p)) continue;
-    if (RightOf(list, p) < right) break;
-    ++count;
-  }
-  return count;
-}
-
-void DropForward(PairList& list, Position i, int count) {
-  for (Position p = i; count > 0; ++p) {
-    if (!Live(list, p)) continue;
-    list[p - 1] = kRemovedPair;
-    --count;
-  }
-}
-
-void DropBackward(PairList& list, Position k, int count) {
-  for (Position p = k; count > 0; --p) {
-    if (!Live(list, p)) continue;
+// Marks the first `count` live entries from `from` on, in the direction of `step`.
+void Drop(PairList& list, long from, long step, int count) {
+  for (long p = from; count > 0; p += step) {
+    if (IsRemoved(list[p - 1])) continue;
     list[p - 1] = kRemovedPair;
     --count;
   }
@@ -49,11 +32,10 @@ void DropBackward(PairList& list, Position k, int count) {
 }  // namespace
 
 void ReferenceAnalyzeMatches(PairList& list, Progress& progress) {
-  const Position n = list.size();
   std::int32_t lastRight = 0;
-  for (Position i = 1; i <= n; ++i) {
-    if (!Live(list, i)) continue;
+  for (long i = 1; i <= static_cast<long>(list.size()); ++i) {
     const LinePair entry = list[i - 1];
+    if (IsRemoved(entry)) continue;
     progress.SetProgressText("Analyzing Matched Lines: " + std::to_string(entry.left) + "=" +
                              std::to_string(entry.right));
     if (progress.Canceled()) return;
@@ -61,20 +43,17 @@ void ReferenceAnalyzeMatches(PairList& list, Progress& progress) {
       lastRight = entry.right;
       continue;
     }
-    const int fwd = CountForward(list, i, lastRight);
-    const int back = CountBackward(list, i - 1, entry.right);
+    const int fwd = Count(list, i, 1, [&](std::int32_t right) { return right <= lastRight; });
+    const int back =
+        Count(list, i - 1, -1, [&](std::int32_t right) { return right >= entry.right; });
     if (fwd > back) {
-      DropBackward(list, i - 1, back);
+      Drop(list, i - 1, -1, back);
       lastRight = entry.right;
     } else {
-      DropForward(list, i, fwd);
+      Drop(list, i, 1, fwd);
     }
   }
-  PairList live;
-  for (const LinePair& entry : list) {
-    if (entry.left != -1 && entry.right != -1) live.push_back(entry);
-  }
-  list = live;
+  std::erase_if(list, [](const LinePair& e) { return e.left == -1 || e.right == -1; });
 }
 
 }  // namespace qfc::test
