@@ -15,6 +15,9 @@ namespace qfc {
 namespace {
 
 constexpr std::string_view kIndexingText = "Indexing...";
+// How many lines ahead the whole-file search asks for the index slots it
+// will need: far enough for memory to answer before the lookup comes.
+constexpr std::int32_t kPrefetchDistance = 16;
 
 // The right line holding left line `leftLine`'s text if that text occurs
 // once on each side, else 0.
@@ -33,6 +36,10 @@ void MatchUniqueLines(const LoadedText& text, Progress& progress, KeyedPairList&
   const std::int32_t leftCount = text.lines[Side::Left].Count();
   progress.InitProgress(kComparisonPhase);
   for (std::int32_t i = 1; i <= leftCount; ++i) {
+    if (i + kPrefetchDistance <= leftCount) {
+      const std::uint64_t ahead = text.lines[Side::Left].Hash(i + kPrefetchDistance);
+      for (Side side : kBothSides) text.index[side].Prefetch(ahead);
+    }
     const std::int32_t r = UniquePartner(text, i);
     if (r > 0) matches.Add({i, r});
     progress.SetProgressText(kIndexingText);
@@ -43,12 +50,14 @@ void MatchUniqueLines(const LoadedText& text, Progress& progress, KeyedPairList&
 void MatchUniqueInRange(LoadedText& text, const Gap& gap, KeyedPairList& newMatches) {
   assert(gap.leftStart <= gap.leftEnd && gap.rightStart <= gap.rightEnd);
   for (Side side : kBothSides) text.index[side].Clear();
+  // Deferred adds let the index fetch slots ahead; Flush completes them.
   for (std::int32_t i = gap.leftStart; i <= gap.leftEnd; ++i) {
-    text.index[Side::Left].AddToIndex(text.lines[Side::Left], i);
+    text.index[Side::Left].AddToIndexLater(text.lines[Side::Left], i);
   }
   for (std::int32_t j = gap.rightStart; j <= gap.rightEnd; ++j) {
-    text.index[Side::Right].AddToIndex(text.lines[Side::Right], j);
+    text.index[Side::Right].AddToIndexLater(text.lines[Side::Right], j);
   }
+  for (Side side : kBothSides) text.index[side].Flush(text.lines[side]);
   for (std::int32_t i = gap.leftStart; i <= gap.leftEnd; ++i) {
     const std::int32_t r = UniquePartner(text, i);
     if (r > 0) newMatches.Add({i, r});

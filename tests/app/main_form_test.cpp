@@ -6,7 +6,6 @@
 
 #include <QPushButton>
 #include <QTimer>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -35,14 +34,18 @@ struct StartupCase {
   bool opens;
   std::string message;  // empty: no message box
   std::string title;
-  std::string status;   // when the window opens
+  std::string status;  // when the window opens
 };
 
 std::string Standard(const std::string& l, const std::string& r) { return "/1:" + l + " /2:" + r; }
 std::string Reversed(const std::string& l, const std::string& r) { return "/2:" + r + " /1:" + l; }
 std::string NoRight(const std::string& l, const std::string&) { return "/1:" + l; }
-std::string RightMissing(const std::string& l, const std::string& r) { return "/1:" + l + " /2:" + r + ".gone"; }
-std::string BothMissing(const std::string& l, const std::string& r) { return "/1:" + l + ".gone /2:" + r + ".gone"; }
+std::string RightMissing(const std::string& l, const std::string& r) {
+  return "/1:" + l + " /2:" + r + ".gone";
+}
+std::string BothMissing(const std::string& l, const std::string& r) {
+  return "/1:" + l + ".gone /2:" + r + ".gone";
+}
 std::string Blanks(const std::string&, const std::string&) { return "   "; }
 
 const std::string kTitle = "Quorvelin File Compare";
@@ -110,10 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
         StartupCase{"BinaryDiffer", Lines("\n", 12), Lines("\n", 13), Standard, false,
                     "Binary Files Differ!", kTitle, ""},
         StartupCase{"NoRightMarker", kCrLfText, kCrLfText, NoRight, false,
-                    "Error while processing compare.\r\nLeft and Right side file location must be specified.",
+                    "Error while processing compare.\r\nLeft and Right side file location must be "
+                    "specified.",
                     kParseTitle, ""},
         StartupCase{"BlanksOnlyTail", kCrLfText, kCrLfText, Blanks, false,
-                    "Error while processing compare.\r\nLeft and Right side file location must be specified.",
+                    "Error while processing compare.\r\nLeft and Right side file location must be "
+                    "specified.",
                     kParseTitle, ""},
         StartupCase{"RightMissing", kCrLfText, kCrLfText, RightMissing, false,
                     "Error while processing compare.\r\nRight side file location does not exist.",
@@ -137,7 +142,8 @@ TEST(StartupSequenceTest, CloseDuringLoadingEndsSilently) {
   const fs::path dir = fs::temp_directory_path() / ("qfc-cancel-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   // A binary pair: without the cancel a verdict would be shown.
-  for (const char* name : {"a", "b"}) std::ofstream(dir / name, std::ios::binary) << Lines("\n", 50);
+  for (const char* name : {"a", "b"})
+    std::ofstream(dir / name, std::ios::binary) << Lines("\n", 50);
   test::PlatformDouble platform;
   MainForm form(platform);
   // Runs at the first yield after the progress window appears.
