@@ -1,32 +1,27 @@
 // The row fill: row kinds and their colours, headers, the hidden copy,
 // DiffsFound, and how lines appear on screen.
+#include "view/grid_fill.h"
+
 #include <gtest/gtest.h>
 
-#include <QAbstractItemModel>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <iomanip>
-#include <sstream>
-
-#include "view/grid_fill.h"
-#include "view/units.h"
 #include "view_fixture.h"
 
 namespace qfc::test {
 namespace {
 
-std::string Hex(ColorValue value) {
-  std::ostringstream out;
-  out << "0x" << std::hex << std::uppercase << std::setw(8) << std::setfill('0') << value;
-  return out.str();
-}
+// The colour numbers: window text, window background, button face, dark red, dark blue.
+constexpr ColorValue kText = 0x80000008;
+constexpr ColorValue kBack = 0x80000005;
+constexpr ColorValue kAbsent = 0x8000000F;
+constexpr ColorValue kRed = 0x0000009F;
+constexpr ColorValue kBlue = 0x00A00000;
 
 struct RowCase {
   const char* name;
   std::vector<std::string> left;
   std::vector<std::string> right;
-  Pair row;
-  // Expected per side: header, text colour, background.
+  std::vector<Pair> rows;
+  // Per side, of the last row: header, text colour, background.
   PerSide<std::string> header;
   PerSide<ColorValue> fore;
   PerSide<ColorValue> back;
@@ -37,39 +32,33 @@ class RowKindTest : public ViewFixture, public testing::WithParamInterface<RowCa
 
 TEST_P(RowKindTest, ColoursHeadersAndCopy) {
   const RowCase& c = GetParam();
-  Fill(c.left, c.right, {c.row});
+  Fill(c.left, c.right, c.rows);
+  const auto last = static_cast<std::int32_t>(c.rows.size());
   for (const Side side : kBothSides) {
     SCOPED_TRACE(side == Side::Left ? "left grid" : "right grid");
     Grid& grid = window_.GridAt(side);
-    ASSERT_EQ(grid.RowCount(), 1);
-    EXPECT_EQ(grid.CellText(kHeaderColumn, 1), c.header[side]);
-    EXPECT_EQ(Hex(grid.ForeColor(kTextColumn, 1)), Hex(c.fore[side]));
-    EXPECT_EQ(Hex(grid.BackColor(kTextColumn, 1)), Hex(c.back[side]));
-    EXPECT_EQ(grid.CellText(kCopyColumn, 1), grid.CellText(kTextColumn, 1));
-    // The header and the copy never carry colours of their own.
-    EXPECT_EQ(Hex(grid.ForeColor(kHeaderColumn, 1)), Hex(kDefaultTextColor));
-    EXPECT_EQ(Hex(grid.BackColor(kCopyColumn, 1)), Hex(kDefaultBackColor));
+    ASSERT_EQ(grid.RowCount(), last);
+    EXPECT_EQ(grid.CellText(kHeaderColumn, last), c.header[side]);
+    EXPECT_EQ(grid.ForeColor(kTextColumn, last), c.fore[side]);
+    EXPECT_EQ(grid.BackColor(kTextColumn, last), c.back[side]);
+    EXPECT_EQ(grid.CellText(kCopyColumn, last), grid.CellText(kTextColumn, last));
   }
   EXPECT_EQ(window_.DiffsFound(), c.diffsFound);
 }
 
-constexpr ColorValue kText = kDefaultTextColor;
-constexpr ColorValue kBack = kDefaultBackColor;
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, RowKindTest,
-    testing::Values(
-        RowCase{"EqualLines", {"abc"}, {"abc"}, {1, 1}, {{"1", "1"}}, {{kText, kText}}, {{kBack, kBack}}, false},
-        RowCase{"CaseOnly", {"abc"}, {"ABC"}, {1, 1}, {{"1", "1"}}, {{kChangedColor, kChangedColor}},
-                {{kBack, kBack}}, true},
-        RowCase{"TrailingBlank", {"abc"}, {"abc "}, {1, 1}, {{"1", "1"}}, {{kChangedColor, kChangedColor}},
-                {{kBack, kBack}}, true},
-        RowCase{"BlanksBesideEmpty", {"   "}, {""}, {1, 1}, {{"1", "1"}}, {{kText, kText}}, {{kBack, kBack}}, false},
-        RowCase{"LeftOnly", {"abc"}, {}, {1, -1}, {{"1", " "}}, {{kOneSidedColor, kText}},
-                {{kBack, kAbsentLineBackColor}}, true},
-        RowCase{"RightOnly", {}, {"a", "b", "c", "d", "e", "f", "seven"}, {-1, 7}, {{" ", "7"}},
-                {{kText, kOneSidedColor}}, {{kAbsentLineBackColor, kBack}}, true}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, RowKindTest, testing::Values(
+    RowCase{"EqualLines", {"abc"}, {"abc"}, {{1, 1}}, {{"1", "1"}}, {{kText, kText}}, {{kBack, kBack}}, false},
+    RowCase{"BlanksBesideEmpty", {"   "}, {""}, {{1, 1}}, {{"1", "1"}}, {{kText, kText}}, {{kBack, kBack}}, false},
+    RowCase{"CaseOnly", {"abc"}, {"ABC"}, {{1, 1}}, {{"1", "1"}}, {{kRed, kRed}}, {{kBack, kBack}}, true},
+    RowCase{"TrailingBlank", {"abc"}, {"abc "}, {{1, 1}}, {{"1", "1"}}, {{kRed, kRed}}, {{kBack, kBack}}, true},
+    RowCase{"EqualAfterChangedKeepsDiffsFound", {"a", "b"}, {"A", "b"}, {{1, 1}, {2, 2}}, {{"2", "2"}},
+            {{kText, kText}}, {{kBack, kBack}}, true},
+    RowCase{"LeftOnly", {"abc"}, {}, {{1, -1}}, {{"1", " "}}, {{kBlue, kText}}, {{kBack, kAbsent}}, true},
+    RowCase{"RightOnly", {}, {"a", "b", "c", "d", "e", "f", "seven"}, {{-1, 7}}, {{" ", "7"}},
+            {{kText, kBlue}}, {{kAbsent, kBack}}, true}),
     [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct DifferCase {
   const char* name;
@@ -81,59 +70,45 @@ struct DifferCase {
 class LinesDifferTest : public testing::TestWithParam<DifferCase> {};
 
 TEST_P(LinesDifferTest, ComparesBytes) {
-  EXPECT_EQ(LinesDiffer(GetParam().left, GetParam().right), GetParam().differ)
-      << '"' << GetParam().left << "\" vs \"" << GetParam().right << '"';
+  EXPECT_EQ(LinesDiffer(GetParam().left, GetParam().right), GetParam().differ);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, LinesDifferTest,
-    testing::Values(DifferCase{"BothEmpty", "", "", false}, DifferCase{"BlanksOfOtherLengths", "  ", "     ", false},
-                    DifferCase{"Equal", "abc", "abc", false}, DifferCase{"CaseDiffers", "abc", "ABC", true},
-                    DifferCase{"TrailingBlank", "abc", "abc ", true},
-                    DifferCase{"LeadingBlank", " abc", "abc", true},
-                    // Only blank 32 is trimmed.
-                    DifferCase{"NonBreakingSpaceIsNotBlank", "\xA0", "", true},
-                    DifferCase{"BlankBesideText", " ", "x", true}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, LinesDifferTest, testing::Values(
+    DifferCase{"BothEmpty", "", "", false},
+    DifferCase{"BlanksOfOtherLengths", "  ", "     ", false},
+    DifferCase{"Equal", "abc", "abc", false},
+    DifferCase{"CaseDiffers", "abc", "ABC", true},
+    DifferCase{"TrailingBlank", "abc", "abc ", true},
+    DifferCase{"LeadingBlank", " abc", "abc", true},
+    DifferCase{"NonBreakingSpaceIsNotBlank", "\xA0", "", true},  // only blank 32 is trimmed
+    DifferCase{"BlankBesideText", " ", "x", true}),
     [](const testing::TestParamInfo<DifferCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(ViewFixture, HeadersCountEachSidesLinesInOrder) {
-  Fill({"a", "b", "c", "d"}, {"b", "x", "d", "e", "f"}, {{1, -1}, {2, 1}, {-1, 2}, {3, -1}, {4, 3}, {-1, 4}, {-1, 5}});
+  Fill({"a", "b", "c", "d"}, {"b", "x", "d", "e", "f"},
+       {{1, -1}, {2, 1}, {-1, 2}, {3, -1}, {4, 3}, {-1, 4}, {-1, 5}});
   for (const Side side : kBothSides) {
     Grid& grid = window_.GridAt(side);
     std::vector<std::string> numbered;
     for (std::int32_t row = 1; row <= grid.RowCount(); ++row) {
-      if (grid.CellText(kHeaderColumn, row) != " ") {
-        numbered.push_back(grid.CellText(kHeaderColumn, row));
-      }
+      const std::string header = grid.CellText(kHeaderColumn, row);
+      if (header != " ") numbered.push_back(header);
     }
-    const std::vector<std::string> expected =
-        side == Side::Left ? std::vector<std::string>{"1", "2", "3", "4"}
-                           : std::vector<std::string>{"1", "2", "3", "4", "5"};
-    EXPECT_EQ(numbered, expected);
+    const std::vector<std::string> all{"1", "2", "3", "4", "5"};
+    EXPECT_EQ(numbered, std::vector<std::string>(all.begin(), all.end() - (side == Side::Left)));
   }
-  EXPECT_EQ(Left().RowCount(), Right().RowCount());
   EXPECT_EQ(Right().CellText(kTextColumn, 5), "d");
 }
 
-TEST_F(ViewFixture, IdenticalAndEmptyPairsFindNoDifference) {
-  Fill({"same", "", "  "}, {"same", "", "  "}, {{1, 1}, {2, 2}, {3, 3}});
-  EXPECT_FALSE(window_.DiffsFound());
-}
-
-TEST_F(ViewFixture, EmptyPairLeavesNoRows) {
+TEST_F(ViewFixture, EmptyFilesGiveNoRowsAndNoDifference) {
   Fill({}, {}, {});
-  EXPECT_EQ(Left().RowCount(), 0);
-  EXPECT_EQ(Right().RowCount(), 0);
+  EXPECT_EQ(Left().RowCount() + Right().RowCount(), 0);
   EXPECT_FALSE(window_.DiffsFound());
 }
 
-TEST_F(ViewFixture, DiffsFoundStaysOnAfterEqualRows) {
-  Fill({"a", "b"}, {"A", "b"}, {{1, 1}, {2, 2}});
-  EXPECT_TRUE(window_.DiffsFound());
-  EXPECT_EQ(Left().ForeColor(kTextColumn, 2), kDefaultTextColor);
-}
-
-TEST_F(ViewFixture, InitGridHidesTheCopyAndHoldsFiveHundredRows) {
+TEST_F(ViewFixture, InitGridHoldsFiveHundredRowsAndHidesTheCopy) {
   window_.InitGrid(1);
   EXPECT_EQ(Right().RowCount(), 500);
   EXPECT_EQ(Right().ColumnCount(), 2);
@@ -141,56 +116,30 @@ TEST_F(ViewFixture, InitGridHidesTheCopyAndHoldsFiveHundredRows) {
   EXPECT_THROW(window_.InitGrid(2), std::out_of_range);
 }
 
-TEST_F(ViewFixture, HeaderColumnFitsTheRowCountAndTwoWs) {
-  Fill({"a"}, {"a"}, {{1, 1}});
-  const int expected = QFontMetrics(window_.font()).horizontalAdvance(QStringLiteral("1WW"));
-  EXPECT_EQ(Left().verticalHeader()->width(), expected);
-  EXPECT_EQ(Right().columnWidth(kTextColumn - 1), TwipsToPixels(25000));
-}
-
-// Lines keep their bytes; the screen shows UTF-8 where it is valid, else one
-// Latin-1 character per byte.
-TEST_F(ViewFixture, ShowsUtf8AndLatin1Lines) {
-  Fill({"caf\xC3\xA9"}, {"caf\xE9"}, {{1, 1}});
-  Show();
-  const QString shown = QStringLiteral("caf\u00E9");
-  for (const Side side : kBothSides) {
-    const QAbstractItemModel* model = GridOf(side).model();
-    EXPECT_EQ(model->data(model->index(0, 0)).toString(), shown);
-  }
-  EXPECT_EQ(Left().CellText(kTextColumn, 1), "caf\xC3\xA9");
-  EXPECT_EQ(Right().CellText(kTextColumn, 1), "caf\xE9");
-  // Different bytes, so the row differs even though both read the same.
-  EXPECT_EQ(Left().ForeColor(kTextColumn, 1), kChangedColor);
-}
-
-struct SelectionCase {
+struct DisplayCase {
   const char* name;
-  std::string line;
-  std::int16_t start;
-  std::int16_t length;
-  std::string selected;
+  std::string bytes;
+  QString shown;
 };
 
-class EditSelectionTest : public ViewFixture, public testing::WithParamInterface<SelectionCase> {};
+class DisplayTest : public ViewFixture, public testing::WithParamInterface<DisplayCase> {};
 
-TEST_P(EditSelectionTest, SelectsBytesOfTheLine) {
-  const SelectionCase& c = GetParam();
-  Fill({c.line}, {c.line}, {{1, 1}});
+TEST_P(DisplayTest, ShowsUtf8WhenValidElseLatin1) {
+  Fill({GetParam().bytes}, {"x"}, {{1, 1}});
   Show();
-  Left().SetActiveCell(kTextColumn, 1);
-  Left().BeginEdit();
-  Left().SetEditSelection(c.start, c.length);
-  EXPECT_EQ(Left().SelectedText(), c.selected);
+  EXPECT_EQ(Left().model()->index(0, 0).data().toString(), GetParam().shown);
+  EXPECT_EQ(Left().CellText(kTextColumn, 1), GetParam().bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, EditSelectionTest,
-    testing::Values(SelectionCase{"Ascii", "find the word", 5, 3, "the"},
-                    SelectionCase{"AfterTwoByteCharacters", "\xC3\xA9t\xC3\xA9 abc", 6, 3, "abc"},
-                    SelectionCase{"AcrossAFourByteCharacter", "a\xF0\x9F\x98\x80z", 1, 5, "\xF0\x9F\x98\x80z"},
-                    SelectionCase{"Latin1Line", "caf\xE9 au lait", 3, 4, "\xE9 au"}),
-    [](const testing::TestParamInfo<SelectionCase>& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lines, DisplayTest, testing::Values(
+    DisplayCase{"ValidUtf8", "caf\xC3\xA9", QStringLiteral("caf\u00E9")},
+    DisplayCase{"Latin1Byte", "caf\xE9", QStringLiteral("caf\u00E9")},
+    DisplayCase{"Utf8CutOffAtEnd", "caf\xC3", QStringLiteral("caf\u00C3")},
+    DisplayCase{"OverlongSlash", "\xC0\xAF", QStringLiteral("\u00C0\u00AF")},
+    DisplayCase{"ByteOrderMarkKept", "\xEF\xBB\xBFx", QStringLiteral("\uFEFFx")}),
+    [](const testing::TestParamInfo<DisplayCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace qfc::test

@@ -1,10 +1,10 @@
-// The main window's layout rule, the divider drag and the status panels.
+// The main window's layout rule, the divider drag and the status panel.
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QStatusBar>
+#include <QTest>
 
 #include "view/units.h"
 #include "view_fixture.h"
@@ -20,9 +20,15 @@ class MainWindowTest : public ViewFixture {
     FillEqual(50);
     Show();
   }
-  QWidget* Child(const char* name) { return window_.findChild<QWidget*>(QString::fromLatin1(name)); }
+  QWidget* Child(const char* name) { return window_.findChild<QWidget*>(name); }
   QWidget* Handle() { return Child("imgSplitter"); }
   QWidget* Bar() { return Child("picSplitter"); }
+  // A pointer move reported to the handle, `x` pixels right of its left edge.
+  void MovePointer(int x) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(x, 10), Handle()->mapToGlobal(QPointF(x, 10)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Handle(), &move);
+  }
 };
 
 struct DividerCase {
@@ -36,138 +42,93 @@ class DividerLimitTest : public MainWindowTest, public testing::WithParamInterfa
 TEST_P(DividerLimitTest, ClampsAndLaysOutBothSides) {
   const DividerCase& c = GetParam();
   const int width = window_.WidthTwips();
-  const double requested = c.requested < 0 ? width + c.requested : c.requested;
   const double expected = c.expected < 0 ? width + c.expected : c.expected;
-  window_.SizeControls(requested);
+  window_.SizeControls(c.requested < 0 ? width + c.requested : c.requested);
 
   EXPECT_EQ(window_.SplitterLeft(), expected);
-  EXPECT_EQ(Twips(Left().x()), 0);
+  EXPECT_EQ(Left().x(), 0);
   EXPECT_EQ(Twips(Left().width()), expected);
-  EXPECT_EQ(Twips(Right().x()), TwipsToPixels(expected + 80) * 15);
+  EXPECT_EQ(Right().x(), TwipsToPixels(expected + 80));
   EXPECT_EQ(Right().x() + Right().width(), window_.width());
   EXPECT_EQ(Child("txtPath0")->width(), Left().width());
-  EXPECT_EQ(Child("txtPath1")->geometry().left(), Right().x());
-  EXPECT_EQ(Child("txtPath1")->width(), Right().width());
+  EXPECT_EQ(Child("txtPath1")->geometry(), QRect(Right().x(), Child("txtPath0")->y(),
+                                                 Right().width(), Child("txtPath1")->height()));
   EXPECT_EQ(Twips(Child("txtPath0")->y()), 480);
   EXPECT_EQ(Twips(Handle()->y()), 480);
   EXPECT_EQ(Handle()->height(), Left().height());
 }
 
-INSTANTIATE_TEST_SUITE_P(Positions, DividerLimitTest,
-                         testing::Values(DividerCase{"LeftOfMinimum", 300, 1500}, DividerCase{"AtMinimum", 1500, 1500},
-                                         DividerCase{"Inside", 6000, 6000},
-                                         DividerCase{"RightOfMargin", -100, -1500}),
-                         [](const testing::TestParamInfo<DividerCase>& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Positions, DividerLimitTest, testing::Values(
+    DividerCase{"LeftOfMinimum", 300, 1500},
+    DividerCase{"AtMinimum", 1500, 1500},
+    DividerCase{"Inside", 6000, 6000},
+    DividerCase{"RightOfMargin", -100, -1500}),
+    [](const testing::TestParamInfo<DividerCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(MainWindowTest, GridsEndThirtyAboveTheStatusBarOrTheBottom) {
   window_.SizeControls(4500);
-  const QWidget* status = window_.statusBar();
-  const int clientBottom = window_.ClientHeightTwips();
-  const int gridBottom = Twips(Left().y() + Left().height());
-  EXPECT_NEAR(gridBottom, clientBottom - 30 - Twips(status->height()), 15);
   EXPECT_EQ(Twips(Left().y()), TwipsToPixels(480 + Twips(Child("txtPath0")->height()) + 30) * 15);
-
+  const int statusHeight = Twips(window_.statusBar()->height());
+  EXPECT_NEAR(Twips(Left().y() + Left().height()), window_.ClientHeightTwips() - 30 - statusHeight,
+              15);
   window_.statusBar()->hide();
   window_.SizeControls(4500);
   EXPECT_NEAR(Twips(Left().y() + Left().height()), window_.ClientHeightTwips() - 30, 15);
 }
 
-TEST_F(MainWindowTest, MinusOneTakesTheDragBarsPosition) {
-  Bar()->move(4500 / 15, Bar()->y());
-  window_.SizeControls(-1);
-  EXPECT_EQ(window_.SplitterLeft(), 4500);
-}
-
 TEST_F(MainWindowTest, NarrowingBelowTheMinimumWidthSetsItBack) {
   window_.resize(50, 600);
-  EXPECT_TRUE(WaitUntil([&] { return window_.WidthTwips() == 3000; })) << window_.WidthTwips();
+  // The resize and the rule's own resize each come back through the window system.
+  for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+  EXPECT_EQ(window_.WidthTwips(), 3000);
 }
 
-TEST_F(MainWindowTest, MinimisedWindowKeepsItsLayout) {
-  window_.SizeControls(4500);
-  window_.showMinimized();
-  WaitUntil([&] { return window_.isMinimized(); });
-  if (!window_.isMinimized()) {
-    GTEST_SKIP() << "the platform does not minimise windows";
-  }
-  window_.SizeControls(9000);
-  EXPECT_EQ(window_.SplitterLeft(), 4500);
-}
-
-// The drag moves only the grey bar; the grids follow on release.
+// The drag moves only the grey bar, within the limits; the grids follow on
+// the release.
 TEST_F(MainWindowTest, DragMovesOnlyTheBarUntilRelease) {
   window_.SizeControls(4500);
+  const int barX = Bar()->x();
+  MovePointer(100);  // no press on the handle yet: nothing moves
+  EXPECT_EQ(Bar()->x(), barX);
+
   const QRect leftBefore = Left().geometry();
   const QRect rightBefore = Right().geometry();
-
   QTest::mousePress(Handle(), Qt::LeftButton, {}, QPoint(1, 10));
   ASSERT_TRUE(Bar()->isVisible());
   EXPECT_EQ(Bar()->x(), Handle()->x());
   EXPECT_EQ(Bar()->width(), TwipsToPixels(Twips(Handle()->width()) * 0.6));
+  EXPECT_EQ(Bar()->height(), TwipsToPixels(Twips(Handle()->height()) - 20));
 
-  struct Step {
-    int pointerX;  // pixels, relative to the handle
-    int barLeft;   // twips
-  };
-  const int handleLeft = window_.SplitterLeft();
   const int limit = window_.WidthTwips() - 1500;
-  for (const Step step : {Step{100, handleLeft + 1500 - 15}, Step{-1000, 1500}, Step{window_.width(), limit}}) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(step.pointerX, 10), Handle()->mapToGlobal(QPointF(step.pointerX, 10)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(Handle(), &move);
-    EXPECT_NEAR(Twips(Bar()->x()), step.barLeft, 15) << "pointer at " << step.pointerX;
+  for (const auto& [pointerX, barLeft] :
+       {std::pair{100, 4500 + 1500 - 15}, {-1000, 1500}, {window_.width(), limit}}) {
+    MovePointer(pointerX);
+    EXPECT_NEAR(Twips(Bar()->x()), barLeft, 15) << "pointer at " << pointerX;
     EXPECT_EQ(Left().geometry(), leftBefore);
     EXPECT_EQ(Right().geometry(), rightBefore);
-    EXPECT_EQ(window_.SplitterLeft(), handleLeft);
+    EXPECT_EQ(window_.SplitterLeft(), 4500);
   }
 
-  QMouseEvent back(QEvent::MouseMove, QPointF(100, 10), Handle()->mapToGlobal(QPointF(100, 10)), Qt::NoButton,
-                   Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(Handle(), &back);
+  MovePointer(100);
   const int barLeft = Twips(Bar()->x());
   QTest::mouseRelease(Handle(), Qt::LeftButton, {}, QPoint(100, 10));
   EXPECT_FALSE(Bar()->isVisible());
   EXPECT_EQ(window_.SplitterLeft(), barLeft);
   EXPECT_EQ(Twips(Left().width()), barLeft);
-}
-
-TEST_F(MainWindowTest, PointerMoveWithoutPressDoesNothing) {
-  const int barLeft = Bar()->x();
-  QMouseEvent move(QEvent::MouseMove, QPointF(60, 10), Handle()->mapToGlobal(QPointF(60, 10)), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(Handle(), &move);
-  EXPECT_EQ(Bar()->x(), barLeft);
-  EXPECT_FALSE(Bar()->isVisible());
+  window_.SizeControls(-1);  // the hidden bar keeps its place
+  EXPECT_EQ(window_.SplitterLeft(), barLeft);
 }
 
 TEST_F(MainWindowTest, StatusTextIsReplacedNotAppended) {
-  window_.SetStatusText("Compare Results = File differences exist!!!");
-  window_.SetStatusText("At End Of File!");
-  const auto* panel = window_.findChild<QLabel*>(QStringLiteral("Status"));
+  const auto* panel = window_.findChild<QLabel*>("Status");
   ASSERT_NE(panel, nullptr);
-  EXPECT_EQ(panel->text(), QStringLiteral("At End Of File!"));
-  EXPECT_EQ(panel->toolTip(), QStringLiteral("Status Message Area"));
-  EXPECT_EQ(window_.StatusText(), "At End Of File!");
+  EXPECT_EQ(panel->toolTip(), "Status Message Area");
+  window_.SetStatusText("At End Of File!");
+  EXPECT_EQ(panel->text(), "At End Of File!");
   window_.SetStatusText("");
   EXPECT_TRUE(panel->text().isEmpty());
-  EXPECT_FALSE(window_.findChild<QLabel*>(QStringLiteral("SysTime"))->text().isEmpty());
-}
-
-TEST_F(MainWindowTest, PathBoxesAreReadOnlyAndKeepBytes) {
-  window_.SetPath(Side::Right, "/data/r\xE9sum\xE9.txt");
-  const auto* box = window_.findChild<QLineEdit*>(QStringLiteral("txtPath1"));
-  EXPECT_TRUE(box->isReadOnly());
-  EXPECT_EQ(box->text(), QStringLiteral("/data/r\u00E9sum\u00E9.txt"));
-  EXPECT_EQ(window_.Path(Side::Right), "/data/r\xE9sum\xE9.txt");
-  EXPECT_EQ(window_.windowTitle(), QStringLiteral("Quorvelin File Compare"));
-}
-
-TEST_F(MainWindowTest, ClosingRunsTheShutdownOnce) {
-  int runs = 0;
-  window_.SetShutdownProcedure([&] { ++runs; });
-  window_.close();
-  window_.close();
-  EXPECT_EQ(runs, 1);
 }
 
 }  // namespace

@@ -1,0 +1,335 @@
+// The navigation, the search, the Find dialog and the commands, on two real result grids filled
+// as a comparison fills them. No window links the grids: each move seen was made on that grid.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTest>
+#include <QToolBar>
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include "input/line_list.h"
+#include "navigation/commands.h"
+#include "support/platform_double.h"
+#include "view/grid_fill.h"
+#include "view/result_grid.h"
+
+namespace qfc {
+namespace {
+
+// The left grid can be made to report any active row once, as a grid model may.
+class LeftGrid final : public ResultGrid {
+ public:
+  LeftGrid() : ResultGrid(0) {}
+  [[nodiscard]] std::int32_t ActiveRow() const override {
+    return forcedRow ? *std::exchange(forcedRow, std::nullopt) : ResultGrid::ActiveRow();
+  }
+  mutable std::optional<std::int32_t> forcedRow;
+};
+
+template <typename T = QAbstractButton>
+T& Child(const QObject& parent, const char* name) {
+  return *parent.findChild<T*>(name);
+}
+
+// The commands over the two grids, on a shown and active window of their own.
+struct Wired {
+  Wired() {
+    fill.SetLines(&lines);
+    fill.InitGrid(Side::Left);
+    fill.InitGrid(Side::Right);
+    fill.ResetRows();
+    window.show();
+    Activate();
+  }
+  void Activate() {
+    window.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &window);
+  }
+
+  // One character a row: '.' equal lines, 'D' changed, 'L' left line only, 'R' right line only.
+  void Pattern(const std::string& kinds) {
+    for (const char kind : kinds) Add(kind == 'D' ? "left" : "same", "same", kind);
+  }
+  void Add(const std::string& leftText, const std::string& rightText, char kind = '.') {
+    fill.AddGridRow(kind == 'R' ? kNoLine : lines[Side::Left].AppendExpandingTabs(leftText),
+                    kind == 'L' ? kNoLine : lines[Side::Right].AppendExpandingTabs(rightText));
+  }
+
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(&window, key, modifiers);
+  }
+  void ToolbarClick(const char* key) {
+    static_cast<QAbstractButton*>(toolbar->widgetForAction(&Child<QAction>(*toolbar, key)))
+        ->click();
+  }
+  FindDialog& Dialog() { return *commands.FindDialogInstance(); }
+  ResultGrid& Searched() { return Dialog().SearchSide() == Side::Left ? left : right; }
+
+  // One Find Next: the messages it showed, then the selection it made
+  // ("L3 4+5": 5 characters from the 4th of left row 3), joined by blanks.
+  std::string FindNext();
+
+  LeftGrid left;
+  ResultGrid right{1};
+  PerSide<LineList> lines;
+  GridFill fill{{{&left, &right}}, [](const std::string&) { return 0.0; }};
+  QMainWindow window;
+  QToolBar* toolbar = window.addToolBar("");
+  test::PlatformDouble platform;
+  bool busy = false;
+  bool opened = false;  // the search opened a cell editor
+  std::vector<std::string> status;
+  Commands commands{
+      CommandHost{.window = &window,
+                  .toolbar = toolbar,
+                  .grids = {{&left, &right}},
+                  .setStatusText = [this](const std::string& text) { status.push_back(text); },
+                  .busy = [this] { return busy; },
+                  .platform = &platform,
+                  .yield = [this] { opened = true; }}};
+};
+
+constexpr char kAtEnd[] = "At End Of File!";
+constexpr char kAtBeginning[] = "At Beginning Of File!";
+constexpr char kNoData[] = "No Quorvelin File Compare Data to find";
+constexpr char kBlocks[] = "..DDD...D...";  // blocks 3-5 and 9 of twelve rows
+
+struct StepCase {
+  const char* name;
+  const char* pattern;  // see Wired::Pattern
+  std::int32_t start;   // the left grid's active row
+  bool shift;
+  bool down;
+  std::vector<std::int32_t> visits;  // both grids' active row after each step
+  const char* lastStatus;            // the earlier ones are all ""
+};
+
+void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
+
+class StepTest : public testing::TestWithParam<StepCase> {};
+
+TEST_P(StepTest, VisitsRowsInOrder) {
+  const StepCase& c = GetParam();
+  Wired w;
+  w.Pattern(c.pattern);
+  w.right.SetActiveCell(kTextColumn, 7);  // has no say in where a step starts
+  w.left.SetActiveCell(kTextColumn, c.start);
+  if (c.start < 1) w.left.forcedRow = c.start;
+  w.platform.shift = c.shift;
+  std::vector<std::int32_t> visits;
+  for (std::size_t i = 0; i < c.visits.size(); ++i) {
+    w.commands.Navigator().MoveToDiff(c.down);
+    visits.push_back(w.left.ActiveRow());
+    EXPECT_EQ(w.right.ActiveRow(), visits.back()) << "step " << i + 1;
+  }
+  EXPECT_EQ(visits, c.visits);
+  std::vector<std::string> expectedStatus(c.visits.size(), "");
+  expectedStatus.back() = c.lastStatus;
+  EXPECT_EQ(w.status, expectedStatus);
+  EXPECT_EQ(w.platform.beeps,
+            expectedStatus.back() == kAtEnd || expectedStatus.back() == kAtBeginning);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(DifferenceNavigator, StepTest, testing::Values(
+    StepCase{"NextEdgeToEdgeThenEnd", kBlocks, 1, false, true, {3, 5, 9, 12}, kAtEnd},
+    StepCase{"NextRowByRowWithShift", kBlocks, 1, true, true, {3, 4, 5, 9, 12}, kAtEnd},
+    StepCase{"PreviousEdgeToEdgeThenBeginning", kBlocks, 12, false, false, {9, 5, 3, 1}, kAtBeginning},
+    StepCase{"PreviousRowByRowWithShift", kBlocks, 12, true, false, {9, 5, 4, 3, 1}, kAtBeginning},
+    StepCase{"PreviousInsideBlockGoesToItsTop", kBlocks, 4, false, false, {3, 1}, kAtBeginning},
+    StepCase{"NextInsideBlockGoesToItsBottom", kBlocks, 4, false, true, {5, 9}, ""},
+    StepCase{"PreviousOnFirstRowInsideBlock", "DD...", 1, false, false, {1}, kAtBeginning},
+    StepCase{"NextOnLastRowInsideBlock", "...DD", 5, false, true, {5}, kAtEnd},
+    StepCase{"NextWithoutDifferences", ".....", 2, false, true, {5}, kAtEnd},
+    StepCase{"PreviousWithoutDifferences", ".....", 4, false, false, {1}, kAtBeginning},
+    StepCase{"RightOnlyRowFoundByBackground", "..R..", 1, false, true, {3}, ""},
+    StepCase{"LeftOnlyRowFoundByTextColour", "..L..", 5, false, false, {3}, ""},
+    StepCase{"ActiveRowZeroCountsAsRowOne", "D.D..", 0, false, true, {3}, ""},
+    StepCase{"EmptyGridsHaveNoData", "", 1, false, true, {0}, kNoData}),
+    [](const testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
+// clang-format on
+
+constexpr char kQuestion[] =
+    "No match found to end of file.\r\nWould you like to continue to search at the top of the "
+    "file?";
+constexpr char kNotFound[] = "The search string can not be found!";
+
+// "?" for the continue question, "!" for not found, "E:" and the text for an
+// error, each only with its own icon and the application title.
+std::string Shown(const test::RecordedMessage& m) {
+  if (m.title != kAppTitle) return "[" + m.title + "]";
+  if (m.text == kQuestion && m.icon == MessageIcon::Question) return "?";
+  if (m.text == kNotFound && m.icon == MessageIcon::Exclamation) return "!";
+  return m.icon == MessageIcon::Critical ? "E:" + m.text : "[" + m.text + "]";
+}
+
+std::string Wired::FindNext() {
+  const std::size_t shown = platform.messages.size();
+  opened = false;
+  commands.Search().FindNext(Dialog());
+  std::string log;
+  for (std::size_t i = shown; i < platform.messages.size(); ++i) {
+    log += Shown(platform.messages[i]) + " ";
+  }
+  const QModelIndex cell = Searched().currentIndex();
+  if (const auto* editor = qobject_cast<QLineEdit*>(Searched().indexWidget(cell)); opened) {
+    const int start =
+        editor->hasSelectedText() ? editor->selectionStart() : editor->cursorPosition();
+    log += (&Searched() == &left ? "L" : "R") + std::to_string(cell.row() + 1) + " " +
+           std::to_string(start) + "+" + std::to_string(editor->selectedText().size()) + " ";
+  }
+  if (!log.empty()) log.pop_back();
+  return log;
+}
+
+struct SearchCase {
+  const char* name;
+  std::vector<std::string> texts;     // rows of both grids
+  std::int32_t activeRow;             // of the searched grid
+  const char* options;                // 'c' Match Case, 'w' Whole Word, 'r' the right grid
+  std::vector<const char*> values;    // the dialog's text for each Find Next
+  std::deque<MessageAnswer> answers;  // one per message box; then No or OK
+  std::vector<std::string> expected;  // per Find Next, see Wired::FindNext
+};
+
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
+
+class SearchTest : public testing::TestWithParam<SearchCase> {};
+
+TEST_P(SearchTest, FindNextSequence) {
+  const SearchCase& c = GetParam();
+  Wired w;
+  for (const std::string& text : c.texts) w.Add(text, text);
+  w.commands.CreateFindDialog();
+  const std::string options = c.options;
+  Child(w.Dialog(), "chkCase").setChecked(options.find('c') != std::string::npos);
+  Child(w.Dialog(), "chkWord").setChecked(options.find('w') != std::string::npos);
+  Child(w.Dialog(), "optSrcWindow1").setChecked(options.find('r') != std::string::npos);
+  w.Searched().SetActiveCell(kTextColumn, c.activeRow);
+  if (c.activeRow > static_cast<std::int32_t>(c.texts.size())) w.left.forcedRow = c.activeRow;
+  w.platform.answers = c.answers;
+  std::vector<std::string> got;
+  for (const char* value : c.values) {
+    Child<QComboBox>(w.Dialog(), "cboFind").setEditText(QString::fromUtf8(value));
+    got.push_back(w.FindNext());
+  }
+  EXPECT_EQ(got, c.expected);
+}
+
+const std::string kLong = std::string(40000, 'x') + "abc";
+constexpr MessageAnswer kYes = MessageAnswer::Yes;
+constexpr MessageAnswer kOk = MessageAnswer::Ok;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(TextSearch, SearchTest, testing::Values(
+    SearchCase{"TwoMatchesInOneRowThenNextRow", {"abc abc", "x", "abc"}, 1, "c", {"abc", "abc", "abc"},
+               {}, {"L1 0+3", "L1 4+3", "L3 0+3"}},
+    SearchCase{"CaseIgnoredFindsOtherCase", {"xABcx"}, 1, "", {"abc"}, {}, {"L1 1+3"}},
+    SearchCase{"MatchCaseDoesNotFindOtherCase", {"xABcx"}, 1, "c", {"abc"}, {}, {"?"}},
+    SearchCase{"WholeWordOnlyBetweenBlanks", {"cat sat", "a cat", "a cat.", "a Cat sat"}, 1, "w",
+               {"cAt"}, {}, {"L4 1+5"}},
+    SearchCase{"RightGridSearched", {"one", "two"}, 1, "r", {"two"}, {}, {"R2 0+3"}},
+    SearchCase{"ActiveRowBeyondCountStartsAtTop", {"abc", "x"}, 5, "", {"abc"}, {}, {"L1 0+3"}},
+    SearchCase{"YesContinuesAboveAndKeepsAsking", {"abc", "x"}, 2, "", {"abc", "abc"}, {kYes, kYes},
+               {"? L1 0+3", "? L1 0+3"}},
+    SearchCase{"NotFoundAfterFullPassUntilValueChanges", {"x"}, 1, "", {"zz", "zz", "yy"},
+               {kYes, kOk, kOk, kYes}, {"? !", "!", "? !"}},
+    // An empty box stays empty with Whole Word on, and matches at the row start.
+    SearchCase{"EmptyValueStaysOnFirstNonEmptyRow", {"", "abc", "def"}, 1, "w", {"q", "", ""}, {},
+               {"?", "L2 0+0", "L2 0+0"}},
+    SearchCase{"EmptyFirstValueIsAnError", {"abc"}, 1, "", {""}, {},
+               {"E:Error processing Find\r\nType mismatch"}},
+    SearchCase{"MatchBeyond16BitsIsAnError", {kLong}, 1, "", {"abc"}, {},
+               {"E:Error processing Find\r\nOverflow"}},
+    SearchCase{"Latin1RowMatchesTypedAccent", {"un caf\xE9 noir"}, 1, "c", {"caf\xC3\xA9"}, {}, {"L1 3+4"}},
+    // The selection counts characters, not bytes.
+    SearchCase{"Utf8RowSelectsCharacters", {"\xC3\xA9t\xC3\xA9 ab"}, 1, "", {"Ab"}, {}, {"L1 4+2"}}),
+    [](const testing::TestParamInfo<SearchCase>& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct HistoryCase {
+  const char* name;
+  std::vector<QString> searched;
+  std::vector<QString> expected;
+};
+
+void PrintTo(const HistoryCase& c, std::ostream* os) { *os << c.name; }
+
+class HistoryTest : public testing::TestWithParam<HistoryCase> {};
+
+TEST_P(HistoryTest, FindNextButtonKeepsHistory) {
+  Wired w;
+  w.commands.CreateFindDialog();
+  auto& combo = Child<QComboBox>(w.Dialog(), "cboFind");
+  for (const QString& text : GetParam().searched) {
+    combo.setEditText(text);
+    Child(w.Dialog(), "cmdFind").click();
+  }
+  std::vector<QString> history;
+  for (int i = 0; i < combo.count(); ++i) history.push_back(combo.itemText(i));
+  EXPECT_EQ(history, GetParam().expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(FindDialog, HistoryTest, testing::Values(
+    HistoryCase{"RepeatMovesToTopCaseSensitive", {"abc", "ABC", "abc"}, {"abc", "ABC"}},
+    HistoryCase{"ElevenKeepLastTen", {"t1", "t2", "t3", "t4", "t5", "t6", "t7", "t8", "t9", "t10", "t11"},
+                {"t11", "t10", "t9", "t8", "t7", "t6", "t5", "t4", "t3", "t2"}},
+    HistoryCase{"BlanksOnlyNotAdded", {"abc", "   "}, {"abc"}},
+    HistoryCase{"SurroundingBlanksKept", {" abc "}, {" abc "}}),
+    [](const testing::TestParamInfo<HistoryCase>& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(CommandsTest, FindNextOpensTheDialogFirstThenSearchesWithItHidden) {
+  Wired w;
+  w.Pattern(".DD.");
+  w.busy = true;  // Find and Find Next do not look at it
+  w.Key(Qt::Key_F3);
+  ASSERT_TRUE(w.commands.FindDialogInstance() != nullptr && w.Dialog().isVisible());
+  EXPECT_FALSE(w.commands.Search().SrcPos().has_value());  // nothing searched
+
+  Child<QComboBox>(w.Dialog(), "cboFind").setEditText("left");
+  Child(w.Dialog(), "cmdFind").click();
+  EXPECT_EQ(w.left.ActiveRow(), 2);
+  Child(w.Dialog(), "cmdCancel").click();
+  w.Activate();
+  w.Key(Qt::Key_F3);
+  EXPECT_FALSE(w.Dialog().isVisible());
+  EXPECT_EQ(w.left.ActiveRow(), 3);
+  EXPECT_EQ(Child<QComboBox>(w.Dialog(), "cboFind").count(), 1);  // only the button keeps history
+  EXPECT_TRUE(w.platform.messages.empty());
+}
+
+TEST(CommandsTest, DifferenceCommandsIdleWhileBusy) {
+  Wired w;
+  w.Pattern(".DD.");
+  // Each command first while busy, when it does nothing, then idle.
+  const std::vector<std::pair<std::function<void()>, std::int32_t>> commands{
+      {[&w] { w.Key(Qt::Key_N, Qt::ControlModifier); }, 2},
+      {[&w] { w.ToolbarClick("Down"); }, 3},
+      {[&w] { w.Key(Qt::Key_R, Qt::ControlModifier); }, 2},
+      {[&w] { w.ToolbarClick("Up"); }, 1}};
+  for (const auto& [command, row] : commands) {
+    const std::int32_t before = w.right.ActiveRow();
+    w.busy = true;
+    command();
+    EXPECT_EQ(w.right.ActiveRow(), before);
+    w.busy = false;
+    command();
+    EXPECT_EQ(w.right.ActiveRow(), row);
+  }
+  EXPECT_EQ(w.status, (std::vector<std::string>{"", "", "", kAtBeginning}));
+  EXPECT_EQ(w.platform.beeps, 1);
+  w.commands.ToolbarButtonClick("down");  // button keys are case-sensitive
+  EXPECT_EQ(w.right.ActiveRow(), 1);
+}
+
+}  // namespace
+}  // namespace qfc
