@@ -236,6 +236,10 @@ void ResultGrid::BeginEdit() {
   if (currentIndex() != cell) {
     setCurrentIndex(cell);
   }
+  // A second search hit in the same row finds its editor already open.
+  if (state() == QAbstractItemView::EditingState && currentIndex() == cell) {
+    return;
+  }
   edit(cell);
 }
 
