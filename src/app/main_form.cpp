@@ -143,6 +143,7 @@ void MainForm::Unload() {
   // The windows go first: the user sees the run end before the memory of a
   // large pair is handed back.
   Shutdown();
+  Yield();
   text_.reset();
 }
 
