@@ -27,7 +27,7 @@ const Step kClose = [](ProgressWindow& w) { w.CloseButton()->click(); };
 const Step kEsc = [](ProgressWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); };
 const Step kProgramsClose = [](ProgressWindow& w) { w.close(); };
 
-// The bar's value, the parts shown, and whether the user cancelled or the
+// The bar's value, the controls shown, and whether the user cancelled or the
 // window went away.
 std::string Shown(ProgressWindow& w) {
   std::string shown = std::to_string(w.BarValue());
