@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libgtest-dev
   clang libclang-rt-14-dev
-  diffutils patch time strace
+  diffutils patch time strace xvfb xdotool
 )
 
 missing=()
