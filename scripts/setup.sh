@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libgtest-dev
+  qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core
   clang libclang-rt-14-dev
   diffutils patch time strace xvfb xdotool
 )
