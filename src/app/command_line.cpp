@@ -5,8 +5,6 @@
 // Only spaces are trimmed; nothing else of a path is touched.
 #include "app/command_line.h"
 
-#include <sys/stat.h>
-
 #include <cstdint>
 #include <limits>
 #include <string_view>
@@ -90,13 +88,6 @@ PerSide<std::string> ParseCmdLine(std::string commandLine) {
   if (!IsExistingFile(paths[Side::Left])) Raise(kLeftFileMissing);
   if (!IsExistingFile(paths[Side::Right])) Raise(kRightFileMissing);
   return paths;
-}
-
-bool IsExistingFile(const std::string& path) {
-  // A path with a NUL in it cannot reach the file system intact.
-  if (path.empty() || path.find('\0') != std::string::npos) return false;
-  struct stat status {};
-  return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 std::string JoinCommandLineTail(int argc, const char* const argv[]) {

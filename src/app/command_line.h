@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "input/existing_file.h"
 #include "input/side.h"
 
 namespace qfc {
@@ -18,10 +19,6 @@ inline constexpr char kRightFileMissing[] = "Right side file location does not e
 // with source "ParseCmdLine" when a marker is missing or a file does not exist
 // (the left one is tested first). Quotes are part of a path.
 [[nodiscard]] PerSide<std::string> ParseCmdLine(std::string commandLine);
-
-// True only for a regular file or a symbolic link to one: directories, pipes,
-// devices and sockets would hang or fail the reader later.
-[[nodiscard]] bool IsExistingFile(const std::string& path);
 
 // The arguments after the program's name joined with single blanks, so that
 // an unquoted path with blanks in it survives the shell's splitting.

@@ -9,12 +9,12 @@
 #include "cli/collected_rows.h"
 #include "cli/command_options.h"
 #include "cli/output_buffer.h"
-#include "cli/regular_file.h"
 #include "cli/row_kind.h"
 #include "cli/row_listing.h"
 #include "cli/terminal_progress.h"
 #include "cli/unified_diff.h"
 #include "engine/compare_lines.h"
+#include "input/existing_file.h"
 #include "input/loader.h"
 #include "version_record.h"
 
@@ -85,7 +85,7 @@ void WriteError(std::FILE* err, std::string_view heading, std::string_view descr
 [[nodiscard]] int Compare(const CommandOptions& options, std::FILE* out, std::FILE* err,
                           bool showProgress) {
   for (Side side : kBothSides) {
-    if (!IsRegularFile(options.paths[side])) {
+    if (!IsExistingFile(options.paths[side])) {
       WriteError(err, kCompareFailure, kMissingFile[side]);
       return kExitTrouble;
     }

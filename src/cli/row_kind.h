@@ -12,10 +12,6 @@ namespace qfc::cli {
 
 enum class RowKind : char { Equal = '=', Changed = '!', LeftOnly = '<', RightOnly = '>' };
 
-// True when the texts differ: two blank texts (empty or spaces only) are
-// equal, any others are compared exactly, letter case included.
-[[nodiscard]] bool LinesDiffer(std::string_view left, std::string_view right);
-
 // The kind of `row` (either side may be kNoLine) over the two files' lines.
 [[nodiscard]] RowKind KindOf(const LinePair& row, const PerSide<LineList>& lines);
 

@@ -1,5 +1,7 @@
 #include "view/grid_fill.h"
 
+#include "input/lines_differ.h"
+
 #include <stdexcept>
 
 namespace qfc {
@@ -13,22 +15,7 @@ constexpr double kTextColumnTwips = 25000;
 // Appended to the row count when sizing the header: room for its margins.
 constexpr std::string_view kHeaderSlack = "WW";
 
-[[nodiscard]] std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
-
-bool LinesDiffer(std::string_view leftText, std::string_view rightText) {
-  if (TrimBlanks(leftText).empty() && TrimBlanks(rightText).empty()) {
-    return false;
-  }
-  return leftText != rightText;
-}
 
 GridFill::GridFill(PerSide<Grid*> grids, TextWidth textWidth) : grids_(grids), textWidth_(std::move(textWidth)) {}
 

@@ -20,10 +20,6 @@
 
 namespace qfc {
 
-// False when both texts are empty once blanks (32) are trimmed from both
-// ends; otherwise true exactly when the bytes differ, case included.
-[[nodiscard]] bool LinesDiffer(std::string_view leftText, std::string_view rightText);
-
 class GridFill : public RowSink {
  public:
   // Measures a text in the window's font, in twips.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "input/lines_differ.h"
 #include "view_fixture.h"
 
 namespace qfc::test {
