@@ -1,14 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the benchmarks need,
-# those that are missing only; uses sudo when not run as root.
+# Installs the Debian packages a task needs, those that are missing only;
+# uses sudo when not run as root.
+#
+#   scripts/setup.sh window   what building and running the window needs
+#   scripts/setup.sh          that and what the tests, checks, fuzzers,
+#                             benchmarks and the Debian package need
 set -euo pipefail
 
-packages=(
+# Compiler, build tools, Qt, a font for the window's text, and rsvg-convert,
+# which renders the program icon from its SVG.
+window_packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core
-  clang libclang-rt-14-dev
-  diffutils patch time strace xvfb xdotool
+  qt6-base-dev libgl-dev fonts-dejavu-core librsvg2-bin
 )
+# GoogleTest; clang and its sanitizer runtime for the fuzzers; GNU diff and
+# patch, time and strace for the checks and benchmarks; Xvfb and xdotool for
+# the responsiveness check; the validators, man, file (for dpkg-shlibdeps in
+# CPack) and lintian for the install check.
+test_packages=(
+  libgtest-dev clang libclang-rt-14-dev
+  diffutils patch time strace xvfb xdotool
+  desktop-file-utils appstream man-db file lintian
+)
+
+case "${1:-all}" in
+  window) packages=("${window_packages[@]}") ;;
+  all) packages=("${window_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: setup.sh [window]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
