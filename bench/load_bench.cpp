@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
   qfc::LoadedText text;
 
   const auto start = std::chrono::steady_clock::now();
-  const qfc::LoadOutcome outcome = qfc::LoadFiles(paths, progress, text);
+  qfc::PerSide<qfc::InputFile> files = qfc::OpenInputFiles(paths);
+  const qfc::LoadOutcome outcome = qfc::LoadFiles(files, qfc::LineEndMode::CrLf, progress, text);
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
   std::uint64_t textBytes = 0;

@@ -41,8 +41,10 @@ mkfifo pipe
 
 expect "symlink to a file is compared" 1 'Compare Results = File differences exist!!!' -- "$qdiff" --rows link-to-file b.txt
 expect "symlink to a folder does not exist" 2 'Left side file location does not exist.' -- "$qdiff" link-to-dir b.txt
-expect "a FIFO does not exist" 2 'Right side file location does not exist.' -- "$qdiff" a.txt pipe
-expect "a device does not exist" 2 'Right side file location does not exist.' -- "$qdiff" a.txt /dev/zero
+expect "a FIFO without a writer is an empty file" 1 '^1	-1	<' -- "$qdiff" --rows a.txt pipe
+expect "/dev/null is an empty file" 1 '^1	-1	<' -- "$qdiff" --rows a.txt /dev/null
+expect "a pipe is read to its end" 1 '^2	2	!' -- bash -c "\"\$0\" --rows a.txt <(cat b.txt)" "$qdiff"
+expect "a /proc file is read to its end" 1 'Binary Files Differ' -- "$qdiff" /proc/self/status /proc/self/maps
 expect "path with a blank" 0 'Files are identical' -- "$qdiff" --rows "with blank.txt" a.txt
 expect "path with a non-ASCII byte" 0 'Files are identical' -- "$qdiff" --rows "$(printf 'caf\xe9.txt')" a.txt
 expect "path in quotes does not exist" 2 'Left side file location does not exist.' -- "$qdiff" '"a.txt"' a.txt

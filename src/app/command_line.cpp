@@ -5,8 +5,10 @@
 // Only spaces are trimmed; nothing else of a path is touched.
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -24,7 +26,7 @@ constexpr std::string_view kSeparator = "/~:";
 constexpr std::int32_t kOverflowNumber = 6;
 constexpr char kOverflowDescription[] = "Overflow";
 
-[[noreturn]] void Raise(const char* description) {
+[[noreturn]] void Raise(const std::string& description) {
   throw ErrorRecord(kAppErrorBase, kCommandLineSource, description);
 }
 
@@ -60,6 +62,25 @@ std::vector<std::string_view> Split(std::string_view text, std::string_view sepa
   return segments;
 }
 
+// The mode named by the "--eol=" words among the blank-separated words of
+// `text`; the last one counts.
+LineEndMode LineEndModeOf(std::string_view text) {
+  LineEndMode mode = LineEndMode::CrLf;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = std::min(text.find(' ', start), text.size());
+    const std::string_view word = text.substr(start, end - start);
+    if (word.starts_with(kLineEndOption)) {
+      const std::string_view value = word.substr(kLineEndOption.size());
+      const std::optional<LineEndMode> named = LineEndModeNamed(value);
+      if (!named) Raise(UnknownLineEndModeText(value));
+      mode = *named;
+    }
+    start = end + 1;
+  }
+  return mode;
+}
+
 std::string TrimBlanks(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
@@ -69,7 +90,7 @@ std::string TrimBlanks(std::string_view text) {
 
 }  // namespace
 
-PerSide<std::string> ParseCmdLine(std::string commandLine) {
+CommandLine ParseCmdLine(std::string commandLine) {
   const std::int16_t leftAt = MarkerPosition(commandLine, kLeftMarker);
   const std::int16_t rightAt = MarkerPosition(commandLine, kRightMarker);
   if (leftAt == 0 || rightAt == 0) Raise(kMarkersMissing);
@@ -81,13 +102,18 @@ PerSide<std::string> ParseCmdLine(std::string commandLine) {
   const std::vector<std::string_view> segments = Split(commandLine, kSeparator);
   const bool leftComesFirst = leftAt < rightAt;
 
-  PerSide<std::string> paths;
+  CommandLine parsed;
+  parsed.lineEnds = LineEndModeOf(segments[0]);
+  PerSide<std::string>& paths = parsed.paths;
   paths[Side::Left] = TrimBlanks(segments[leftComesFirst ? 1 : 2]);
   paths[Side::Right] = TrimBlanks(segments[leftComesFirst ? 2 : 1]);
 
-  if (!IsExistingFile(paths[Side::Left])) Raise(kLeftFileMissing);
-  if (!IsExistingFile(paths[Side::Right])) Raise(kRightFileMissing);
-  return paths;
+  // Checked as opened: the loader reads these very files.
+  parsed.files[Side::Left] = InputFile::Open(paths[Side::Left]);
+  if (!parsed.files[Side::Left].Exists()) Raise(kLeftFileMissing);
+  parsed.files[Side::Right] = InputFile::Open(paths[Side::Right]);
+  if (!parsed.files[Side::Right].Exists()) Raise(kRightFileMissing);
+  return parsed;
 }
 
 std::string JoinCommandLineTail(int argc, const char* const argv[]) {

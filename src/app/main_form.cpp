@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCursor>
-
 #include <cmath>
 #include <exception>
 
@@ -69,17 +68,28 @@ bool MainForm::Load(const std::string& commandLineTail) {
     // 7. Files are reached through plain system calls: there is no
     //    file-system object to create.
     // 8.
-    const PerSide<std::string> paths = ParseCmdLine(commandLineTail);
-    for (Side side : kBothSides) window_->SetPath(side, paths[side]);
+    CommandLine commandLine = ParseCmdLine(commandLineTail);
+    for (Side side : kBothSides) window_->SetPath(side, commandLine.paths[side]);
 
     // 9.
     text_ = std::make_unique<LoadedText>();
-    const LoadOutcome outcome = LoadFiles(paths, *progressWindow_, *text_);
+    const LineEndMode mode = commandLine.lineEnds;
+    const LoadOutcome outcome = LoadFiles(commandLine.files, mode, *progressWindow_, *text_);
+    commandLine.files = {};
     ReportLoadOutcome(outcome);
-    // 10.
-    if (progressWindow_->Canceled() || outcome.binaryMode) {
+    // 10. Under --eol=any a failure ends the run too: no verdict about
+    //     files that were not read.
+    const bool failedAnyMode = mode == LineEndMode::Any && outcome.failure.has_value();
+    if (progressWindow_->Canceled() || outcome.binaryMode || failedAnyMode) {
       Unload();
       return false;
+    }
+    if (mode == LineEndMode::Any) {
+      PerSide<std::string> styles;
+      for (Side side : kBothSides) {
+        styles[side] = std::string(LineEndStyleText(outcome.lineEnds[side].Style()));
+      }
+      window_->ShowLineEndStyles(styles);
     }
 
     // 11.

@@ -1,6 +1,7 @@
 #include "cli/command_options.h"
 
 #include <charconv>
+#include <optional>
 #include <vector>
 
 namespace qfc::cli {
@@ -38,6 +39,15 @@ CommandOptions ParseCommandOptions(std::span<const std::string_view> args) {
       return options;
     } else if (arg == "--rows") {
       options.rows = true;
+    } else if (arg.starts_with(kLineEndOption)) {
+      const std::string_view value = arg.substr(kLineEndOption.size());
+      const std::optional<LineEndMode> mode = LineEndModeNamed(value);
+      if (!mode) {
+        CommandOptions unknown = Misuse(UnknownLineEndModeText(value));
+        unknown.action = CommandAction::UnknownLineEndMode;
+        return unknown;
+      }
+      options.lineEnds = *mode;
     } else if (arg == "-U" || arg.starts_with("--unified=") ||
                (arg.starts_with("-U") && arg.size() > 2)) {
       std::string_view value;

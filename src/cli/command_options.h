@@ -1,27 +1,32 @@
 // The command line of quorvelin-diff:
-//   quorvelin-diff [--rows] [-U N] LEFT RIGHT | --help | --version
+//   quorvelin-diff [--rows] [-U N] [--eol=crlf|any] LEFT RIGHT | --help | --version
 #pragma once
 
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "input/line_end_mode.h"
 #include "input/side.h"
 
 namespace qfc::cli {
 
-enum class CommandAction { Compare, Help, Version, Misuse };
+// UnknownLineEndMode: "--eol=" with a value that names no mode; `misuse`
+// holds the description the window would show.
+enum class CommandAction { Compare, Help, Version, Misuse, UnknownLineEndMode };
 
 struct CommandOptions {
   CommandAction action = CommandAction::Compare;
   bool rows = false;  // list the rows instead of a unified diff
   int context = 3;    // context lines of the unified diff
+  LineEndMode lineEnds = LineEndMode::CrLf;
   PerSide<std::string> paths;
   std::string misuse;  // what is wrong with the command line, for Misuse
 };
 
 // `args` without the program name. "-U N", "-UN" and "--unified=N" set the
-// context; "--" ends the options.
+// context; "--eol=VALUE" the line-end mode (the last one counts); "--" ends
+// the options.
 [[nodiscard]] CommandOptions ParseCommandOptions(std::span<const std::string_view> args);
 
 }  // namespace qfc::cli

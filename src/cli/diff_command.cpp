@@ -14,7 +14,7 @@
 #include "cli/terminal_progress.h"
 #include "cli/unified_diff.h"
 #include "engine/compare_lines.h"
-#include "input/existing_file.h"
+#include "input/input_file.h"
 #include "input/loader.h"
 #include "version_record.h"
 
@@ -28,10 +28,19 @@ constexpr PerSide<std::string_view> kMissingFile{
 // The engine failed inside a step and handed over fewer rows than the files have lines.
 constexpr std::string_view kIncompleteRows = "The comparison did not finish.";
 
+// Written after the output when the rows are all equal but the files' line
+// ends are not: "Line ends differ: CR LF against LF".
+constexpr std::string_view kLineEndsDiffer = "Line ends differ: ";
+constexpr std::string_view kAgainst = " against ";
+
 constexpr std::string_view kUsage =
-    "Usage: quorvelin-diff [--rows] [-U N] LEFT RIGHT\n"
+    "Usage: quorvelin-diff [--rows] [-U N] [--eol=crlf|any] LEFT RIGHT\n"
     "Compare two text files line by line as Quorvelin File Compare aligns them.\n"
     "\n"
+    "  --eol=crlf          a file is text while its lines end in CR LF (default)\n"
+    "  --eol=any           everyday text: a line ends at LF, with or without a CR\n"
+    "                      before it; a file with a NUL byte is binary; after the\n"
+    "                      output, a line tells when only the line ends differ\n"
     "  --rows              list every aligned row as LEFT<TAB>RIGHT<TAB>KIND, then\n"
     "                      the verdict; KIND is = (equal), ! (changed), < (left\n"
     "                      only) or > (right only), and a missing line is -1\n"
@@ -82,10 +91,23 @@ void WriteError(std::FILE* err, std::string_view heading, std::string_view descr
          next[Side::Right] == lines[Side::Right].Count() + 1;
 }
 
+// Under --eol=any, the line that says the files differ only in their line
+// ends; nothing when the styles agree.
+void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
+  const LineEndStyle left = lineEnds[Side::Left].Style();
+  const LineEndStyle right = lineEnds[Side::Right].Style();
+  if (left == right) return;
+  out.Append(kLineEndsDiffer).Append(LineEndStyleText(left)).Append(kAgainst);
+  out.Append(LineEndStyleText(right)).Append('\n');
+}
+
 [[nodiscard]] int Compare(const CommandOptions& options, std::FILE* out, std::FILE* err,
                           bool showProgress) {
+  // Each file is opened once; the loader reads the very file checked here.
+  PerSide<InputFile> files;
   for (Side side : kBothSides) {
-    if (!IsExistingFile(options.paths[side])) {
+    files[side] = InputFile::Open(options.paths[side]);
+    if (!files[side].Exists()) {
       WriteError(err, kCompareFailure, kMissingFile[side]);
       return kExitTrouble;
     }
@@ -93,7 +115,8 @@ void WriteError(std::FILE* err, std::string_view heading, std::string_view descr
 
   TerminalProgress progress(err, showProgress);
   LoadedText text;
-  const LoadOutcome outcome = LoadFiles(options.paths, progress, text);
+  const LoadOutcome outcome = LoadFiles(files, options.lineEnds, progress, text);
+  files = {};
   if (outcome.failure) {
     progress.Finish();
     WriteError(err, kBinaryCompareFailure, *outcome.failure);
@@ -120,12 +143,19 @@ void WriteError(std::FILE* err, std::string_view heading, std::string_view descr
                  [&](const LinePair& row) { return KindOf(row, text.lines); });
   const bool differ =
       std::any_of(kinds.begin(), kinds.end(), [](RowKind kind) { return kind != RowKind::Equal; });
+  const bool anyLineEnds = options.lineEnds == LineEndMode::Any;
   if (options.rows) {
     WriteRowListing(rows, kinds, output);
   } else {
     const PerSide<std::string_view> labels{{options.paths[Side::Left], options.paths[Side::Right]}};
-    WriteUnifiedDiff(rows, kinds, text.lines, labels, options.context, output);
+    PerSide<std::int32_t> openLastLine{};
+    for (Side side : kBothSides) {
+      if (anyLineEnds && outcome.lineEnds[side].lastLineOpen)
+        openLastLine[side] = text.lines[side].Count();
+    }
+    WriteUnifiedDiff(rows, kinds, text.lines, labels, openLastLine, options.context, output);
   }
+  if (anyLineEnds && !differ) WriteLineEndsDiffer(outcome.lineEnds, output);
   return Finish(output, err, differ ? kExitDiffer : kExitIdentical);
 }
 
@@ -137,6 +167,9 @@ int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out, std::
   switch (options.action) {
     case CommandAction::Misuse:
       return Misuse(err, options.misuse);
+    case CommandAction::UnknownLineEndMode:
+      WriteError(err, kCompareFailure, options.misuse);
+      return kExitTrouble;
     case CommandAction::Help: {
       OutputBuffer output(out);
       output.Append(kUsage);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <vector>
 
 #include "engine/row_sink.h"
 
@@ -50,12 +51,19 @@ void WriteRange(std::int32_t lastBefore, std::int32_t count, OutputBuffer& out) 
   if (count != 1) out.Append(',').Append(count);
 }
 
-void WriteLine(char mark, std::string_view text, OutputBuffer& out) {
-  out.Append(mark).Append(text).Append('\n');
+// The texts of the two files and their last lines without a line end.
+struct Files {
+  const PerSide<LineList>& lines;
+  const PerSide<std::int32_t>& openLastLine;
+};
+
+void WriteLine(char mark, const Files& files, Side side, std::int32_t lineNo, OutputBuffer& out) {
+  out.Append(mark).Append(files.lines[side].Line(lineNo)).Append('\n');
+  if (lineNo == files.openLastLine[side]) out.Append(kNoNewlineMarker).Append('\n');
 }
 
-void WriteHunk(std::span<const LinePair> rows, std::span<const RowKind> kinds,
-               const PerSide<LineList>& lines, const LinesBefore& before, OutputBuffer& out) {
+void WriteHunk(std::span<const LinePair> rows, std::span<const RowKind> kinds, const Files& files,
+               const LinesBefore& before, OutputBuffer& out) {
   PerSide<std::int32_t> counts{};
   for (const LinePair& row : rows) {
     for (Side side : kBothSides) {
@@ -70,17 +78,17 @@ void WriteHunk(std::span<const LinePair> rows, std::span<const RowKind> kinds,
 
   for (std::size_t r = 0; r < rows.size();) {
     if (!IsDifference(kinds[r])) {
-      WriteLine(' ', lines[Side::Left].Line(rows[r].left), out);
+      WriteLine(' ', files, Side::Left, rows[r].left, out);
       ++r;
       continue;
     }
     std::size_t runEnd = r;
     while (runEnd < rows.size() && IsDifference(kinds[runEnd])) ++runEnd;
     for (std::size_t k = r; k < runEnd; ++k) {
-      if (rows[k].left != kNoLine) WriteLine('-', lines[Side::Left].Line(rows[k].left), out);
+      if (rows[k].left != kNoLine) WriteLine('-', files, Side::Left, rows[k].left, out);
     }
     for (std::size_t k = r; k < runEnd; ++k) {
-      if (rows[k].right != kNoLine) WriteLine('+', lines[Side::Right].Line(rows[k].right), out);
+      if (rows[k].right != kNoLine) WriteLine('+', files, Side::Right, rows[k].right, out);
     }
     r = runEnd;
   }
@@ -88,9 +96,22 @@ void WriteHunk(std::span<const LinePair> rows, std::span<const RowKind> kinds,
 
 }  // namespace
 
-void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> kinds,
+void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> givenKinds,
                       const PerSide<LineList>& lines, const PerSide<std::string_view>& labels,
-                      int context, OutputBuffer& out) {
+                      const PerSide<std::int32_t>& openLastLine, int context, OutputBuffer& out) {
+  // An equal row whose lines differ in having a line end is a change to patch.
+  std::vector<RowKind> shownKinds;
+  std::span<const RowKind> kinds = givenKinds;
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const bool leftOpen = rows[r].left != kNoLine && rows[r].left == openLastLine[Side::Left];
+    const bool rightOpen = rows[r].right != kNoLine && rows[r].right == openLastLine[Side::Right];
+    if (kinds[r] == RowKind::Equal && leftOpen != rightOpen) {
+      if (shownKinds.empty()) shownKinds.assign(givenKinds.begin(), givenKinds.end());
+      shownKinds[r] = RowKind::Changed;
+      kinds = shownKinds;
+    }
+  }
+  const Files files{lines, openLastLine};
   const std::size_t around = static_cast<std::size_t>(std::max(context, 0));
   const std::size_t rowCount = rows.size();
   LinesBefore before(rows);
@@ -113,7 +134,7 @@ void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> k
     }
     before.AdvanceTo(hunkStart);
     WriteHunk(rows.subspan(hunkStart, hunkEnd - hunkStart),
-              kinds.subspan(hunkStart, hunkEnd - hunkStart), lines, before, out);
+              kinds.subspan(hunkStart, hunkEnd - hunkStart), files, before, out);
     r = hunkEnd;
   }
 }

@@ -10,14 +10,20 @@
 // has consumed (counting 2 per line end) at least as much as the chunks have
 // delivered, so the byte reader stays at most one chunk ahead and only one
 // chunk per side is held at a time.
+//
+// Both readings of a side come from its one open file, each at its own
+// offset. A stream (a pipe, a device, a file whose size reads as 0) cannot be
+// read twice, nor asked for its length: it is taken in whole first, and its
+// length is what it held.
 #include "input/loader.h"
 
+#include <limits>
 #include <memory>
 #include <new>
 
+#include "input/any_line_end_loader.h"
 #include "input/checked_int32.h"
 #include "input/crlf_count.h"
-#include "input/file_handle.h"
 #include "input/load_failure.h"
 #include "input/progress_percent.h"
 #include "input/read_next_line.h"
@@ -43,6 +49,10 @@ constexpr double kIndexSizeMargin = 1.1;
 
 constexpr const char* kOutOfMemoryText = "Out of memory";
 
+// A length must fit the 32-bit counters; a stream is read one byte past
+// that, so that a longer one is known to overflow.
+constexpr std::uint64_t kLongestLength = std::numeric_limits<std::int32_t>::max();
+
 struct SideState {
   std::int32_t length = 0;
   std::int32_t remaining = 0;
@@ -54,7 +64,8 @@ struct SideState {
   std::size_t chunkLength = 0;  // bytes of this cycle's chunk; 0 = empty
   LineCounters counters;
   bool indexSized = false;
-  FileHandle bytes;
+  InputFile* file = nullptr;
+  std::uint64_t chunkOffset = 0;  // where the next chunk starts in the file
   TextReader text;
 
   [[nodiscard]] std::string_view Chunk() const { return {chunkBuffer.get(), chunkLength}; }
@@ -75,8 +86,9 @@ void ChunkStep(SideState& side) {
   TakeChunk(side.remaining, side.chunkSize);
   side.bytesRead = side.length - side.remaining;
   if (side.chunkSize > 0) {
-    side.chunkLength =
-        side.bytes.ReadUpTo(side.chunkBuffer.get(), static_cast<std::size_t>(side.chunkSize));
+    side.chunkLength = side.file->ReadAt(side.chunkOffset, side.chunkBuffer.get(),
+                                         static_cast<std::size_t>(side.chunkSize));
+    side.chunkOffset += side.chunkLength;
   }
   side.crLfCount = CheckedAdd(side.crLfCount, CountCrLf(side.Chunk(), side.carry));
 }
@@ -132,14 +144,20 @@ void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress
   }
 }
 
-void LoadInto(const PerSide<std::string>& paths, Progress& progress, LoadedText& text,
-              PerSide<SideState>& sides, LoadOutcome& outcome) {
+void LoadCrLfRule(PerSide<InputFile>& files, Progress& progress, LoadedText& text,
+                  PerSide<SideState>& sides, LoadOutcome& outcome) {
   text = LoadedText{};
-  for (Side side : kBothSides) sides[side].length = ToInt32(FileLength(paths[side]));
+  for (Side side : kBothSides) {
+    InputFile& file = files[side];
+    if (!file.HasLength())
+      file.HoldWholeStream(kLongestLength, [&] { return progress.Canceled(); });
+    sides[side].length = ToInt32(file.Length());
+    sides[side].file = &file;
+  }
   outcome.differ = sides[Side::Left].length != sides[Side::Right].length;
   progress.InitProgress(kAnalysisPhase);
 
-  for (Side side : kBothSides) sides[side].bytes.Open(paths[side]);
+  for (Side side : kBothSides) files[side].ThrowIfUnreadable();
   const std::int32_t total = CheckedAdd(CheckedMultiply(2, sides[Side::Right].length),
                                         CheckedMultiply(2, sides[Side::Left].length));
   for (Side side : kBothSides) {
@@ -149,12 +167,11 @@ void LoadInto(const PerSide<std::string>& paths, Progress& progress, LoadedText&
     text.lines[side].Reserve(length, length / kReservedBytesPerLine + 1);
   }
   for (Side side : kBothSides) {
-    sides[side].text.Open(paths[side], static_cast<std::uint64_t>(sides[side].length));
+    sides[side].text.Open(files[side], static_cast<std::uint64_t>(sides[side].length));
   }
 
   RunCycles(sides, total, progress, text, outcome);
 
-  for (Side side : kBothSides) sides[side].bytes.Close();
   for (Side side : kBothSides) sides[side].text.Close();
 
   if (outcome.binaryMode) progress.SetProgComplete();
@@ -162,12 +179,16 @@ void LoadInto(const PerSide<std::string>& paths, Progress& progress, LoadedText&
 
 }  // namespace
 
-LoadOutcome LoadFiles(const PerSide<std::string>& paths, Progress& progress, LoadedText& text) {
+LoadOutcome LoadFiles(PerSide<InputFile>& files, LineEndMode mode, Progress& progress,
+                      LoadedText& text) {
   LoadOutcome outcome;
-  // Streams still open on a failure close with `sides`.
-  PerSide<SideState> sides;
   try {
-    LoadInto(paths, progress, text, sides, outcome);
+    if (mode == LineEndMode::Any) {
+      LoadAnyLineEnds(files, progress, text, outcome);
+    } else {
+      PerSide<SideState> sides;
+      LoadCrLfRule(files, progress, text, sides, outcome);
+    }
   } catch (const LoadFailure& failure) {
     outcome.failure = failure.what();
   } catch (const std::bad_alloc&) {

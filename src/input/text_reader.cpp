@@ -12,8 +12,9 @@ constexpr std::size_t kBufferSize = 256 * 1024;
 
 }  // namespace
 
-void TextReader::Open(const std::string& path, std::uint64_t limit) {
-  file_.Open(path);
+void TextReader::Open(InputFile& file, std::uint64_t limit) {
+  file_ = &file;
+  offset_ = 0;
   if (buffer_.empty()) buffer_.resize(kBufferSize);
   begin_ = end_ = 0;
   unreadLimit_ = limit;
@@ -21,7 +22,7 @@ void TextReader::Open(const std::string& path, std::uint64_t limit) {
 }
 
 void TextReader::Close() {
-  file_.Close();
+  file_ = nullptr;
   exhausted_ = true;
   begin_ = end_ = 0;
 }
@@ -37,7 +38,8 @@ bool TextReader::Refill() {
   if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
   const std::size_t wanted =
       static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size() - end_, unreadLimit_));
-  const std::size_t got = wanted == 0 ? 0 : file_.ReadUpTo(buffer_.data() + end_, wanted);
+  const std::size_t got = wanted == 0 ? 0 : file_->ReadAt(offset_, buffer_.data() + end_, wanted);
+  offset_ += got;
   if (got < wanted || got == unreadLimit_) exhausted_ = true;
   unreadLimit_ -= got;
   end_ += got;

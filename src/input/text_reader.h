@@ -1,5 +1,5 @@
-// The text stream the loader reads lines from: its own file handle and buffer,
-// one line per ReadLine.
+// The text stream the loader reads lines from: its own position in the open
+// file and its own buffer, one line per ReadLine.
 //
 // Line ends: a line feed ends a line, and a carriage return directly before it
 // belongs to the line end; a lone carriage return is an ordinary character.
@@ -9,20 +9,20 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
-#include "input/file_handle.h"
 #include "input/huge_page_allocator.h"
+#include "input/input_file.h"
 
 namespace qfc {
 
 class TextReader {
  public:
-  // Opens `path` read-only. At most `limit` bytes are read, so a file that
-  // grows while it is read still ends where it was measured.
-  void Open(const std::string& path, std::uint64_t limit);
+  // Reads `file` from its start, at most `limit` bytes, so that a file that
+  // grows while it is read still ends where it was measured. The file must
+  // outlive the reader's use.
+  void Open(InputFile& file, std::uint64_t limit);
   void Close();
 
   // True when no further line can be read. May read from the file.
@@ -37,7 +37,8 @@ class TextReader {
   // and reads more; false when the file gave nothing more.
   [[nodiscard]] bool Refill();
 
-  FileHandle file_;
+  InputFile* file_ = nullptr;
+  std::uint64_t offset_ = 0;  // where the next read starts in the file
   std::vector<char, HugePageAllocator<char>> buffer_;
   std::size_t begin_ = 0;  // first unread byte
   std::size_t end_ = 0;    // one past the last byte in the buffer

@@ -44,6 +44,8 @@ constexpr int kToolBarHeight = 420;
 constexpr int kPathHeight = 285;
 constexpr int kStatusPanelMinWidth = 1440;
 constexpr int kTimePanelWidth = 1440;
+// Room for the longest style, "mixed" or "CR LF", with a margin.
+constexpr int kLineEndPanelWidth = 900;
 struct DesignRect {
   int left, top, width, height;
 };
@@ -111,7 +113,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   BuildStatusBar();
 
   const PerSide<Grid*> grids{{grids_[Side::Left], grids_[Side::Right]}};
-  fill_ = std::make_unique<GridFill>(grids, [this](const std::string& text) { return TextWidthTwips(text); });
+  fill_ = std::make_unique<GridFill>(
+      grids, [this](const std::string& text) { return TextWidthTwips(text); });
   synchronizer_ = std::make_unique<GridSynchronizer>(grids, busy_);
   for (const Side side : kBothSides) {
     grids_[side]->SetEvents(synchronizer_.get());
@@ -198,6 +201,32 @@ void MainWindow::SetStatusText(const std::string& text) {
 
 std::string MainWindow::StatusText() const { return statusText_; }
 
+void MainWindow::ShowLineEndStyles(const PerSide<std::string>& styles) {
+  static constexpr PerSide<const char*> kNames{{"LeftLineEnds", "RightLineEnds"}};
+  static constexpr PerSide<const char*> kTips{
+      {"Line ends of the left file", "Line ends of the right file"}};
+  QStatusBar* bar = statusBar();
+  for (Side side : kBothSides) {
+    QLabel*& panel = lineEndPanels_[side];
+    if (panel == nullptr) {
+      panel = new QLabel(bar);
+      panel->setObjectName(QString::fromLatin1(kNames[side]));
+      panel->setToolTip(QString::fromLatin1(kTips[side]));
+      panel->setMinimumWidth(TwipsToPixels(kLineEndPanelWidth));
+      panel->setAlignment(Qt::AlignCenter);
+      // Between the status text and the clock, left before right: the bar's
+      // items are the status text (its one ordinary item), then these.
+      bar->insertPermanentWidget(1 + static_cast<int>(Index(side)), panel);
+    }
+    panel->setText(ShownText(styles[side]));
+  }
+}
+
+std::string MainWindow::LineEndStyle(Side side) const {
+  return lineEndPanels_[side] == nullptr ? std::string()
+                                         : lineEndPanels_[side]->text().toStdString();
+}
+
 bool MainWindow::DiffsFound() const { return fill_->DiffsFound(); }
 
 RowSink& MainWindow::Rows() { return *fill_; }
@@ -239,8 +268,8 @@ void MainWindow::SizeControls(double x) {
   SetWidth(paths_[Side::Right], Width(rightGrid));
 
   double top = kPathTop;
-  for (QWidget* widget : {static_cast<QWidget*>(paths_[Side::Left]), static_cast<QWidget*>(paths_[Side::Right]),
-                          imgSplitter_}) {
+  for (QWidget* widget : {static_cast<QWidget*>(paths_[Side::Left]),
+                          static_cast<QWidget*>(paths_[Side::Right]), imgSplitter_}) {
     SetTop(widget, top);
   }
   top = RoundHalfEven(top + Height(paths_[Side::Left]) + kPathToGridGap);
@@ -251,7 +280,8 @@ void MainWindow::SizeControls(double x) {
   if (!statusBar()->isHidden()) {
     height = RoundHalfEven(height - Height(statusBar()));
   }
-  for (QWidget* widget : {static_cast<QWidget*>(leftGrid), static_cast<QWidget*>(rightGrid), imgSplitter_}) {
+  for (QWidget* widget :
+       {static_cast<QWidget*>(leftGrid), static_cast<QWidget*>(rightGrid), imgSplitter_}) {
     SetHeight(widget, height);
   }
   toolBar_->update();
@@ -273,7 +303,9 @@ void MainWindow::SetClickResetsSearch(std::function<void()> resetSearch) {
   synchronizer_->SetResetSearch(std::move(resetSearch));
 }
 
-void MainWindow::SetShutdownProcedure(std::function<void()> shutdown) { shutdown_ = std::move(shutdown); }
+void MainWindow::SetShutdownProcedure(std::function<void()> shutdown) {
+  shutdown_ = std::move(shutdown);
+}
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
@@ -281,7 +313,9 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   ApplyResizeRule();
 }
 
-void MainWindow::AlignToolBar() { toolBar_->setGeometry(0, 0, client_->width(), TwipsToPixels(kToolBarHeight)); }
+void MainWindow::AlignToolBar() {
+  toolBar_->setGeometry(0, 0, client_->width(), TwipsToPixels(kToolBarHeight));
+}
 
 void MainWindow::ApplyResizeRule() {
   if (WidthTwips() < kMinWindowWidth) {

@@ -1,5 +1,6 @@
 // The main window: toolbar, the two path boxes, the two result grids with the
-// divider between them, and the status bar with its message and clock panels.
+// divider between them, and the status bar with its message and clock panels
+// (and, when asked for, a line-end panel per side).
 // It owns the grids, the row fill, the grid synchronisation and the Busy flag
 // that keeps the grids' handlers quiet while the program itself works on them.
 //
@@ -46,6 +47,13 @@ class MainWindow : public QMainWindow {
   // Replaces the text of the status bar's "Status" panel.
   void SetStatusText(const std::string& text);
   [[nodiscard]] std::string StatusText() const;
+
+  // Adds a status bar panel per side, left first, with that file's line-end
+  // style; the "Status" panel is left as it is. Called again, it replaces
+  // the texts.
+  void ShowLineEndStyles(const PerSide<std::string>& styles);
+  // The texts of those panels; empty while they were never shown.
+  [[nodiscard]] std::string LineEndStyle(Side side) const;
 
   // While true the guarded grid handlers do nothing.
   [[nodiscard]] bool Busy() const { return busy_; }
@@ -109,6 +117,7 @@ class MainWindow : public QMainWindow {
   QWidget* picSplitter_ = nullptr;
   QLabel* statusPanel_ = nullptr;
   QLabel* timePanel_ = nullptr;
+  PerSide<QLabel*> lineEndPanels_{};
   QTimer* clock_ = nullptr;
 
   std::unique_ptr<GridFill> fill_;

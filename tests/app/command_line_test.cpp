@@ -1,8 +1,12 @@
 #include "app/command_line.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -25,7 +29,9 @@ const std::string kBeyondPosition = "/1:a.txt" + std::string(32759, ' ') + "/2:b
 struct ParseCase {
   const char* name;
   std::string tail;
-  std::string expected;  // "left | right", or the description of the error raised
+  // "left | right", with " | any" under --eol=any, or the description of
+  // the error raised.
+  std::string expected;
 };
 
 // Runs in a fresh working directory holding every kind of entry a path can name.
@@ -40,6 +46,12 @@ class ParseCmdLineTest : public testing::TestWithParam<ParseCase> {
     for (const char* name : {"a.txt", "b.txt", "c.txt", "with blank.txt"})
       std::ofstream(name) << "line\r\n";
     ASSERT_EQ(::mkfifo("pipe", 0600), 0);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, "socket");
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(listener);
     fs::create_symlink("a.txt", "link-to-file");
     fs::create_symlink(".", "link-to-dir");
   }
@@ -54,8 +66,10 @@ TEST_P(ParseCmdLineTest, AnswersPathsOrRaisesItsMessage) {
   const ParseCase& c = GetParam();
   std::string outcome;
   try {
-    const PerSide<std::string> paths = ParseCmdLine(c.tail);
-    outcome = paths[Side::Left] + " | " + paths[Side::Right];
+    const CommandLine parsed = ParseCmdLine(c.tail);
+    outcome = parsed.paths[Side::Left] + " | " + parsed.paths[Side::Right];
+    if (parsed.lineEnds == LineEndMode::Any) outcome += " | any";
+    for (Side side : kBothSides) EXPECT_TRUE(parsed.files[side].Exists());
   } catch (const ErrorRecord& error) {
     outcome = error.Description();
     EXPECT_EQ(error.Number(), c.expected == kOverflow ? 6 : kAppErrorBase);
@@ -84,9 +98,29 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"EmptyRightSegment", "/1:a.txt /2:", kNoRight},
         ParseCase{"BothMissingReportsLeft", "/1:nowhere.txt /2:nor-here.txt", kNoLeft},
         ParseCase{"Directory", "/1:. /2:b.txt", kNoLeft},
-        ParseCase{"Fifo", "/1:a.txt /2:pipe", kNoRight},
-        ParseCase{"Device", "/1:/dev/null /2:b.txt", kNoLeft},
+        ParseCase{"FifoIsRead", "/1:a.txt /2:pipe", "a.txt | pipe"},
+        ParseCase{"DeviceIsRead", "/1:/dev/null /2:b.txt", "/dev/null | b.txt"},
+        ParseCase{"Socket", "/1:a.txt /2:socket", kNoRight},
         ParseCase{"SymlinkToDirectory", "/1:a.txt /2:link-to-dir", kNoRight}),
+    [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
+
+const std::string kUnknownMode = "Unknown line-end mode: ";
+
+INSTANTIATE_TEST_SUITE_P(
+    LineEndMode, ParseCmdLineTest,
+    testing::Values(
+        ParseCase{"BeforeTheMarkers", "--eol=any /1:a.txt /2:b.txt", "a.txt | b.txt | any"},
+        ParseCase{"AmongIgnoredWords", "x --eol=any y /2:b.txt /1:a.txt", "a.txt | b.txt | any"},
+        ParseCase{"CrLfNamed", "--eol=crlf /1:a.txt /2:b.txt", "a.txt | b.txt"},
+        ParseCase{"TwiceTheLastCounts", "--eol=any --eol=crlf /1:a.txt /2:b.txt", "a.txt | b.txt"},
+        ParseCase{"BetweenTheMarkersIsPartOfAPath", "/1:a.txt --eol=any /2:b.txt", kNoLeft},
+        ParseCase{"AfterTheMarkersIsPartOfAPath", "/1:a.txt /2:b.txt --eol=any", kNoRight},
+        ParseCase{"Misspelled", "--eol=anything /1:a.txt /2:b.txt", kUnknownMode + "anything."},
+        ParseCase{"EmptyValue", "--eol= /1:a.txt /2:b.txt", kUnknownMode + "."},
+        ParseCase{"UnknownBeforeAMissingFile", "--eol=lf /1:gone /2:b.txt", kUnknownMode + "lf."},
+        ParseCase{"UnknownWithoutMarkers", "--eol=lf", kNoMarkers},
+        ParseCase{"OtherSpellingsIgnored", "--eol --EOL=any -eol=x /1:a.txt /2:b.txt",
+                  "a.txt | b.txt"}),
     [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
 TEST(JoinCommandLineTailTest, JoinsTheArgumentsAfterTheProgramWithSingleBlanks) {

@@ -35,6 +35,8 @@ struct StartupCase {
   std::string message;  // empty: no message box
   std::string title;
   std::string status;  // when the window opens
+  // The line-end panels, "left | right"; " | " when they are not shown.
+  std::string lineEnds = " | ";
 };
 
 std::string Standard(const std::string& l, const std::string& r) { return "/1:" + l + " /2:" + r; }
@@ -47,6 +49,20 @@ std::string BothMissing(const std::string& l, const std::string& r) {
   return "/1:" + l + ".gone /2:" + r + ".gone";
 }
 std::string Blanks(const std::string&, const std::string&) { return "   "; }
+std::string AnyMode(const std::string& l, const std::string& r) {
+  return "--eol=any " + Standard(l, r);
+}
+std::string UnknownMode(const std::string& l, const std::string& r) {
+  return "--eol=lf " + Standard(l, r);
+}
+// Opens as a file, but reading it fails.
+std::string Unreadable(const std::string&, const std::string& r) {
+  return Standard("/proc/self/mem", r);
+}
+std::string UnreadableAnyMode(const std::string& l, const std::string& r) {
+  return "--eol=any " + Unreadable(l, r);
+}
+std::string DevNull(const std::string&, const std::string& r) { return Standard("/dev/null", r); }
 
 const std::string kTitle = "Quorvelin File Compare";
 const std::string kParseTitle = "Quorvelin File Compare - ParseCmdLine";
@@ -90,15 +106,21 @@ TEST_P(StartupTest, EndsOrOpensWithTheRightWords) {
     EXPECT_TRUE(form.Window().isVisible());
     EXPECT_FALSE(form.Window().Busy());
     EXPECT_EQ(form.Window().StatusText(), c.status);
-    EXPECT_EQ(form.Window().Path(Side::Left), left);
+    EXPECT_EQ(form.Window().Path(Side::Right), right);
     EXPECT_EQ(form.Window().x(), 0);
     EXPECT_EQ(form.Window().y(), 0);
+    EXPECT_EQ(
+        form.Window().LineEndStyle(Side::Left) + " | " + form.Window().LineEndStyle(Side::Right),
+        c.lineEnds);
   } else {
     EXPECT_FALSE(form.Window().isVisible());
   }
 }
 
 const std::string kCrLfText = Lines("\r\n", 12);
+const std::string kLfText = Lines("\n", 12);
+const std::string kReadFailure =
+    "Error occurred while processing binary compare.\r\nInput/output error";
 
 INSTANTIATE_TEST_SUITE_P(
     Table, StartupTest,
@@ -125,7 +147,23 @@ INSTANTIATE_TEST_SUITE_P(
                     kParseTitle, ""},
         StartupCase{"BothMissingReportsLeft", kCrLfText, kCrLfText, BothMissing, false,
                     "Error while processing compare.\r\nLeft side file location does not exist.",
-                    kParseTitle, ""}),
+                    kParseTitle, ""},
+        StartupCase{"DevNullIsAnEmptyFile", "", kCrLfText, DevNull, true, "", "", kDiffer},
+        StartupCase{"ReadFailureStillOpensTheWindow", "", kCrLfText, Unreadable, true, kReadFailure,
+                    kTitle, kSame},
+        StartupCase{"AnyModeOpensLfText", kLfText, kLfText, AnyMode, true, "", "", kSame,
+                    "LF | LF"},
+        StartupCase{"AnyModeLineEndsOnlyDiffer", kLfText, kCrLfText, AnyMode, true, "", "", kSame,
+                    "LF | CR LF"},
+        StartupCase{"AnyModeMixedAndNone", "a\r\nb\n", "a", AnyMode, true, "", "", kDiffer,
+                    "mixed | none"},
+        StartupCase{"AnyModeBinary", std::string("a\0", 2), "a", AnyMode, false,
+                    "Binary Files Differ!", kTitle, ""},
+        StartupCase{"AnyModeReadFailureEndsTheRun", "", kCrLfText, UnreadableAnyMode, false,
+                    kReadFailure, kTitle, ""},
+        StartupCase{"UnknownMode", kLfText, kLfText, UnknownMode, false,
+                    "Error while processing compare.\r\nUnknown line-end mode: lf.", kParseTitle,
+                    ""}),
     [](const testing::TestParamInfo<StartupCase>& info) { return std::string(info.param.name); });
 
 TEST(StartupSequenceTest, EmptyTailEndsAtOnceWithoutAnyWindow) {

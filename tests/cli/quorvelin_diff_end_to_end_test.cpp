@@ -23,6 +23,14 @@ std::string Crlf(const Lines& lines) {
   return bytes;
 }
 
+// Lines ended by LF, the last one without a line end unless `finalEnd`.
+std::string Lf(const Lines& lines, bool finalEnd = true) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\n";
+  if (!finalEnd && !bytes.empty()) bytes.pop_back();
+  return bytes;
+}
+
 // A text file as the program shows it: tabs expanded, lines ended by LF.
 std::string Shown(const std::string& bytes) {
   std::string text;
@@ -138,7 +146,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, QuorvelinDiff, ::testing::Values(
     Case{"MissingRightFile", "", "x\r\n", std::nullopt, 2, "",
          kMissing + "Right side file location does not exist.\n"},
     Case{"Misuse", "--bogus", "x\r\n", "x\r\n", 2, "", "quorvelin-diff: unrecognized option "
-         "'--bogus'\nTry 'quorvelin-diff --help' for more information.\n"}),
+         "'--bogus'\nTry 'quorvelin-diff --help' for more information.\n"},
+    Case{"UnknownLineEndMode", "--eol=lf", "x\n", "x\n", 2, "",
+         kMissing + "Unknown line-end mode: lf.\n"},
+    Case{"AnyRowsLineEndsOnlyDiffer", "--eol=any --rows", "a\nb\n", "a\r\nb\r\n", 0,
+         "1\t1\t=\n2\t2\t=\nCompare Results = Files are identical!!!\n"
+         "Line ends differ: LF against CR LF\n", ""},
+    Case{"AnyRowsMixedAndLoneCr", "--eol=any --rows", "a\r\nb\rc\nd", "a\nb\rc\r\nD\n", 1,
+         "1\t1\t=\n2\t2\t=\n3\t3\t!\nCompare Results = File differences exist!!!\n", ""},
+    Case{"AnyUnifiedIdenticalSaysOnlyTheLineEnds", "--eol=any", "a\r\n", "a", 0,
+         "--- left.txt\n+++ right.txt\n@@ -1 +1 @@\n-a\n+a\n\\ No newline at end of file\n"
+         "Line ends differ: CR LF against none\n", ""},
+    Case{"AnyUnifiedMarksLastLinesWithoutEnd", "--eol=any", "a\nb", "a\nc", 1,
+         "--- left.txt\n+++ right.txt\n@@ -1,2 +1,2 @@\n a\n-b\n\\ No newline at end of file\n"
+         "+c\n\\ No newline at end of file\n", ""},
+    Case{"AnyBinaryWithANul", "--eol=any", std::string("a\n\0", 3), "a\n", 1,
+         "Binary Files Differ!\n", ""},
+    Case{"AnyPatchBothWithFinalLineEnd", "--eol=any", Lf(Numbered()), Lf(Edited()), 1, "", "",
+         true},
+    Case{"AnyPatchBothWithoutFinalLineEnd", "--eol=any", Lf(Numbered(), false),
+         Lf(Edited(), false), 1, "", "", true},
+    Case{"AnyPatchAddsTheFinalLineEnd", "--eol=any -U 1", Lf(Edited(), false), Lf(Edited()), 0,
+         "", "", true},
+    Case{"AnyPatchDropsTheFinalLineEnd", "--eol=any", Lf(Edited()), Lf(Numbered(), false), 1, "",
+         "", true}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 

@@ -63,8 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   QuietProgress progress;
   qfc::LoadedText text;
-  const qfc::LoadOutcome outcome = qfc::LoadFiles(
-      {{files[qfc::Side::Left].Path(), files[qfc::Side::Right].Path()}}, progress, text);
+  qfc::PerSide<qfc::InputFile> opened =
+      qfc::OpenInputFiles({{files[qfc::Side::Left].Path(), files[qfc::Side::Right].Path()}});
+  const qfc::LoadOutcome outcome = qfc::LoadFiles(opened, qfc::LineEndMode::CrLf, progress, text);
   if (outcome.failure) std::abort();  // memory files never fail to read
   if (outcome.binaryMode) {
     if (outcome.differ != (bytes[qfc::Side::Left] != bytes[qfc::Side::Right])) std::abort();

@@ -31,7 +31,8 @@ TEST_P(ReadNextLineTest, SplitsAtLineFeedsExpandsTabsAndCounts) {
   test::TempFiles files;
   TextReader reader;
   // The file has one byte more than measured, as if it grew while being read.
-  reader.Open(files.Write("f", c.bytes + "+"), c.bytes.size());
+  InputFile file = InputFile::Open(files.Write("f", c.bytes + "+"));
+  reader.Open(file, c.bytes.size());
   LineList lines;
   LineIndex index;
   LineCounters counters;

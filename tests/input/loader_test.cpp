@@ -1,11 +1,16 @@
 #include "input/loader.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <thread>
 
 #include "input/temp_files.h"
 #include "support/progress_double.h"
@@ -69,7 +74,8 @@ TEST_P(LoadFilesTest, EndsInTextModeWithAVerdictOrWithAFailure) {
   }
   test::ProgressDouble progress(c.cancelAtCall);
   LoadedText text;
-  const LoadOutcome outcome = LoadFiles(paths, progress, text);
+  PerSide<InputFile> opened = OpenInputFiles(paths);
+  const LoadOutcome outcome = LoadFiles(opened, LineEndMode::CrLf, progress, text);
   const bool binary = c.outcome == kDiffer || c.outcome == kIdentical;
   const std::string mode = outcome.binaryMode ? std::string(outcome.Verdict()) : kText;
   EXPECT_EQ(outcome.failure.value_or(mode), c.outcome);
@@ -118,6 +124,151 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"FileOver2GiB", "", "", "Overflow", 0, std::uintmax_t{1} << 31},
         LoadCase{"RightUnreadable", "a", "b", "Permission denied", 0, 0, true}),
     test::ByName{});
+
+// Under --eol=any: how LoadFiles ends, each side's line count and line-end style.
+struct AnyCase {
+  const char* name;
+  std::string left;
+  std::string right;
+  std::string outcome;
+  PerSide<std::int32_t> lineCounts{};
+  PerSide<std::string_view> styles{{"none", "none"}};
+  bool sameTexts = false;  // line n has the same text on both sides
+};
+
+class AnyLineEndsTest : public testing::TestWithParam<AnyCase> {};
+
+TEST_P(AnyLineEndsTest, IsBinaryExactlyWithANulByte) {
+  const AnyCase& c = GetParam();
+  test::TempFiles files;
+  PerSide<InputFile> opened =
+      OpenInputFiles({{files.Write("left", c.left), files.Write("right", c.right)}});
+  test::ProgressDouble progress;
+  LoadedText text;
+  const LoadOutcome outcome = LoadFiles(opened, LineEndMode::Any, progress, text);
+  const std::string mode = outcome.binaryMode ? std::string(outcome.Verdict()) : kText;
+  EXPECT_EQ(outcome.failure.value_or(mode), c.outcome);
+  EXPECT_EQ(progress.completes, outcome.binaryMode ? 1 : 0);
+  if (outcome.binaryMode || outcome.failure) return;
+  for (Side side : kBothSides) {
+    EXPECT_EQ(text.lines[side].Count(), c.lineCounts[side]);
+    EXPECT_EQ(LineEndStyleText(outcome.lineEnds[side].Style()), c.styles[side]);
+  }
+  const std::int32_t common =
+      std::min(text.lines[Side::Left].Count(), text.lines[Side::Right].Count());
+  for (std::int32_t n = 1; n <= common && c.sameTexts; ++n) {
+    EXPECT_EQ(text.lines[Side::Left].Line(n), text.lines[Side::Right].Line(n));
+  }
+  // The last line is in the index: none is left pending.
+  for (Side side : kBothSides) {
+    const LineList& lines = text.lines[side];
+    if (lines.Count() > 0 && lines.Count() < 100) {
+      EXPECT_EQ(text.index[side].UniqueLineNo(lines, lines.Line(lines.Count())), lines.Count());
+    }
+  }
+}
+
+std::string WithByte(std::string text, std::size_t at, char byte) {
+  text.at(at) = byte;
+  return text;
+}
+
+const std::string kMillionLines = Lines(1'000'000, "\n");
+const std::string kNul(1, '\0');
+constexpr char kLf[] = "LF";
+constexpr char kCrLf[] = "CR LF";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AnyLineEndsTest,
+    testing::Values(
+        AnyCase{"LfText", Lines(500, "\n"), Lines(400, "\n"), kText, {{500, 400}}, {{kLf, kLf}}},
+        AnyCase{"CrLfAgainstLfAreTheSameLines",
+                Lines(30, "\r\n"),
+                Lines(30, "\n"),
+                kText,
+                {{30, 30}},
+                {{kCrLf, kLf}},
+                true},
+        AnyCase{"MixedWithoutFinalLineEnd",
+                "a\r\nb\nc",
+                "a\nb\r\n",
+                kText,
+                {{3, 2}},
+                {{"mixed", "mixed"}},
+                true},
+        AnyCase{"BothEmpty", "", "", kText, {{0, 0}}},
+        AnyCase{"OneLineWithoutEnd", "x", "", kText, {{1, 0}}},
+        AnyCase{"LineOf70000BytesStaysText",
+                std::string(70'000, 'x') + "\n",
+                "x\n",
+                kText,
+                {{1, 1}},
+                {{kLf, kLf}}},
+        AnyCase{"CrLfLinesLongerThanAChunkStayText",
+                Lines(20, std::string(65'000, ' ') + "\r\n"),
+                "",
+                kText,
+                {{20, 0}},
+                {{kCrLf, "none"}}},
+        AnyCase{"NulFirst", kNul + Lines(5, "\n"), kNul + Lines(5, "\n"), kIdentical},
+        AnyCase{"NulInTheLastByteDiffers", Lines(300, "\n") + kNul, Lines(300, "\n") + "x",
+                kDiffer},
+        AnyCase{"NulAfterAMillionLines", kMillionLines + kNul, kMillionLines + kNul, kIdentical},
+        AnyCase{"NulOnOneSideInTheSecondChunk", Lines(9000, "\n"),
+                WithByte(Lines(9000, "\n"), 80'000, '\0'), kDiffer},
+        AnyCase{"NulAndDifferentLengths", Binary(300'000), Binary(200'000), kDiffer}),
+    test::ByName{});
+
+TEST(AnyLineEndsFailureTest, AReadErrorIsTheFailure) {
+  // Opens as a regular file, but reading at offset 0 fails.
+  PerSide<InputFile> files = OpenInputFiles({{"/proc/self/mem", "/dev/null"}});
+  test::ProgressDouble progress;
+  LoadedText text;
+  EXPECT_EQ(LoadFiles(files, LineEndMode::Any, progress, text).failure, "Input/output error");
+}
+
+// Files that are not plain files are read to their end, in both modes: a
+// named pipe with a writer, /dev/null, and a /proc file whose size reads 0.
+class StreamTest : public testing::TestWithParam<LineEndMode> {};
+
+TEST_P(StreamTest, PipesDevicesAndProcFilesAreReadToTheirEnd) {
+  test::TempFiles files;
+  const std::string fifo = files.Write("unused", "") + "-fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // 200,000 bytes: more than a pipe holds, so the writer waits for the reader.
+  const std::string piped = Lines(20'000, "\r\n");
+  PerSide<InputFile> opened = OpenInputFiles({{fifo, files.Write("copy", piped)}});
+  const int writer = ::open(fifo.c_str(), O_WRONLY);
+  ASSERT_GE(writer, 0);
+  std::thread feed([&] {
+    EXPECT_EQ(::write(writer, piped.data(), piped.size()), static_cast<ssize_t>(piped.size()));
+    ::close(writer);
+  });
+  test::ProgressDouble progress;
+  LoadedText text;
+  LoadOutcome outcome = LoadFiles(opened, GetParam(), progress, text);
+  feed.join();
+  EXPECT_FALSE(outcome.binaryMode || outcome.failure);
+  EXPECT_EQ(text.lines[Side::Left].Count(), 20'000);
+  EXPECT_EQ(text.lines[Side::Left].Line(20'000), "line 20000");
+
+  std::ifstream versionFile("/proc/version");
+  const std::string version(std::istreambuf_iterator<char>(versionFile), {});
+  ASSERT_FALSE(version.empty());
+  opened = OpenInputFiles({{"/proc/version", "/dev/null"}});
+  EXPECT_FALSE(opened[Side::Left].HasLength()) << "a /proc file whose size reads 0";
+  outcome = LoadFiles(opened, GetParam(), progress, text);
+  EXPECT_FALSE(outcome.binaryMode || outcome.failure);
+  EXPECT_EQ(text.lines[Side::Left].Count(), 1);
+  EXPECT_EQ(std::string(text.lines[Side::Left].Line(1)) + "\n", version);
+  EXPECT_EQ(text.lines[Side::Right].Count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModes, StreamTest,
+                         testing::Values(LineEndMode::CrLf, LineEndMode::Any),
+                         [](const auto& info) {
+                           return info.param == LineEndMode::Any ? "Any" : "CrLf";
+                         });
 
 }  // namespace
 }  // namespace qfc
