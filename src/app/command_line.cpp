@@ -26,8 +26,8 @@ constexpr std::string_view kSeparator = "/~:";
 constexpr std::int32_t kOverflowNumber = 6;
 constexpr char kOverflowDescription[] = "Overflow";
 
-[[noreturn]] void Raise(const std::string& description) {
-  throw ErrorRecord(kAppErrorBase, kCommandLineSource, description);
+[[noreturn]] void Raise(std::string_view description) {
+  throw ErrorRecord(kAppErrorBase, kCommandLineSource, std::string(description));
 }
 
 // 1-based position of the first occurrence, 0 when absent.
@@ -109,10 +109,10 @@ CommandLine ParseCmdLine(std::string commandLine) {
   paths[Side::Right] = TrimBlanks(segments[leftComesFirst ? 2 : 1]);
 
   // Checked as opened: the loader reads these very files.
-  parsed.files[Side::Left] = InputFile::Open(paths[Side::Left]);
-  if (!parsed.files[Side::Left].Exists()) Raise(kLeftFileMissing);
-  parsed.files[Side::Right] = InputFile::Open(paths[Side::Right]);
-  if (!parsed.files[Side::Right].Exists()) Raise(kRightFileMissing);
+  for (const Side side : kBothSides) {
+    parsed.files[side] = InputFile::Open(paths[side]);
+    if (!parsed.files[side].Exists()) Raise(kMissingFileTexts[side]);
+  }
   return parsed;
 }
 

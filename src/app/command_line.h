@@ -6,16 +6,15 @@
 
 #include <string>
 
+#include "core/product_texts.h"
+#include "core/side.h"
 #include "input/input_file.h"
 #include "input/line_end_mode.h"
-#include "input/side.h"
 
 namespace qfc {
 
 inline constexpr char kCommandLineSource[] = "ParseCmdLine";
 inline constexpr char kMarkersMissing[] = "Left and Right side file location must be specified.";
-inline constexpr char kLeftFileMissing[] = "Left side file location does not exist.";
-inline constexpr char kRightFileMissing[] = "Right side file location does not exist.";
 
 struct CommandLine {
   PerSide<std::string> paths;

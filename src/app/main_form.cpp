@@ -97,9 +97,9 @@ bool MainForm::Load(const std::string& commandLineTail) {
     window_->InitGrid(1);
     // 12.
     window_->SetLines(&text_->lines);
-    CompareLines(*text_, *progressWindow_, window_->Rows());
+    const CompareOutcome compared = CompareLines(*text_, *progressWindow_, window_->Rows());
     // 13.
-    if (progressWindow_->Canceled()) {
+    if (compared == CompareOutcome::Canceled || progressWindow_->Canceled()) {
       Unload();
       return false;
     }

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/platform.h"
+#include "ui/platform.h"
 #include "input/loaded_text.h"
 
 namespace qfc {

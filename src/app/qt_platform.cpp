@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <cstdlib>
 
-#include "view/display_text.h"
+#include "ui/display_text.h"
 
 namespace qfc {
 namespace {

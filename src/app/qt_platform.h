@@ -2,7 +2,7 @@
 // primary screen and the end of the process.
 #pragma once
 
-#include "app/platform.h"
+#include "ui/platform.h"
 
 namespace qfc {
 

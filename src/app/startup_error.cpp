@@ -3,7 +3,7 @@
 namespace qfc {
 
 std::string StartupErrorText(const ErrorRecord& error) {
-  return std::string(kStartupErrorSentence) + kLineBreak + error.Description();
+  return std::string(kCompareFailure) + kLineBreak + error.Description();
 }
 
 std::string StartupErrorTitle(const ErrorRecord& error) {

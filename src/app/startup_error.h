@@ -6,11 +6,9 @@
 #include <string>
 
 #include "app/error_record.h"
-#include "app/platform.h"
+#include "ui/platform.h"
 
 namespace qfc {
-
-inline constexpr char kStartupErrorSentence[] = "Error while processing compare.";
 
 [[nodiscard]] std::string StartupErrorText(const ErrorRecord& error);
 [[nodiscard]] std::string StartupErrorTitle(const ErrorRecord& error);

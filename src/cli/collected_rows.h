@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "engine/line_pair.h"
+#include "core/line_pair.h"
 #include "engine/row_sink.h"
 
 namespace qfc::cli {
@@ -11,18 +11,13 @@ namespace qfc::cli {
 class CollectedRows final : public RowSink {
  public:
   void ResetRows() override { rows_.clear(); }
-  void AddGridRow(std::int32_t leftLine, std::int32_t rightLine) override {
-    rows_.push_back({leftLine, rightLine});
-  }
-  void SizeColumns(std::int32_t /*rowCount*/) override { complete_ = true; }
+  void AddGridRow(LinePair row) override { rows_.push_back(row); }
+  void SizeColumns(std::int32_t /*rowCount*/) override {}
 
   [[nodiscard]] const PairList& Rows() const { return rows_; }
-  // True once the engine handed over its last row.
-  [[nodiscard]] bool Complete() const { return complete_; }
 
  private:
   PairList rows_;
-  bool complete_ = false;
 };
 
 }  // namespace qfc::cli

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/side.h"
 #include "input/line_end_mode.h"
-#include "input/side.h"
 
 namespace qfc::cli {
 

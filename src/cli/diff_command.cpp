@@ -9,10 +9,10 @@
 #include "cli/collected_rows.h"
 #include "cli/command_options.h"
 #include "cli/output_buffer.h"
-#include "cli/row_kind.h"
 #include "cli/row_listing.h"
 #include "cli/terminal_progress.h"
 #include "cli/unified_diff.h"
+#include "core/product_texts.h"
 #include "engine/compare_lines.h"
 #include "input/input_file.h"
 #include "input/loader.h"
@@ -22,9 +22,6 @@ namespace qfc::cli {
 namespace {
 
 constexpr std::string_view kProgramName = "quorvelin-diff";
-constexpr std::string_view kCompareFailure = "Error while processing compare.";
-constexpr PerSide<std::string_view> kMissingFile{
-    {"Left side file location does not exist.", "Right side file location does not exist."}};
 // The engine failed inside a step and handed over fewer rows than the files have lines.
 constexpr std::string_view kIncompleteRows = "The comparison did not finish.";
 
@@ -33,9 +30,12 @@ constexpr std::string_view kIncompleteRows = "The comparison did not finish.";
 constexpr std::string_view kLineEndsDiffer = "Line ends differ: ";
 constexpr std::string_view kAgainst = " against ";
 
-constexpr std::string_view kUsage =
+// The usage text around the product's title.
+constexpr std::string_view kUsageHead =
     "Usage: quorvelin-diff [--rows] [-U N] [--eol=crlf|any] LEFT RIGHT\n"
-    "Compare two text files line by line as Quorvelin File Compare aligns them.\n"
+    "Compare two text files line by line as ";
+constexpr std::string_view kUsageBody =
+    " aligns them.\n"
     "\n"
     "  --eol=crlf          a file is text while its lines end in CR LF (default)\n"
     "  --eol=any           everyday text: a line ends at LF, with or without a CR\n"
@@ -80,17 +80,6 @@ void WriteError(std::FILE* err, std::string_view heading, std::string_view descr
   return status;
 }
 
-// Every line of both files in the rows, in order: the engine finished.
-[[nodiscard]] bool CoversBothFiles(const PairList& rows, const PerSide<LineList>& lines) {
-  PerSide<std::int32_t> next{{1, 1}};
-  for (const LinePair& row : rows) {
-    if (row.left != kNoLine && row.left != next[Side::Left]++) return false;
-    if (row.right != kNoLine && row.right != next[Side::Right]++) return false;
-  }
-  return next[Side::Left] == lines[Side::Left].Count() + 1 &&
-         next[Side::Right] == lines[Side::Right].Count() + 1;
-}
-
 // Under --eol=any, the line that says the files differ only in their line
 // ends; nothing when the styles agree.
 void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
@@ -108,7 +97,7 @@ void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
   for (Side side : kBothSides) {
     files[side] = InputFile::Open(options.paths[side]);
     if (!files[side].Exists()) {
-      WriteError(err, kCompareFailure, kMissingFile[side]);
+      WriteError(err, kCompareFailure, kMissingFileTexts[side]);
       return kExitTrouble;
     }
   }
@@ -130,9 +119,10 @@ void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
   }
 
   CollectedRows sink;
-  CompareLines(text, progress, sink);
+  const CompareOutcome compared = CompareLines(text, progress, sink);
   progress.Finish();
-  if (!sink.Complete() || !CoversBothFiles(sink.Rows(), text.lines)) {
+  const PerSide<LineNumber> lineCounts{{text.lines[Side::Left].Count(), text.lines[Side::Right].Count()}};
+  if (compared != CompareOutcome::Completed || !CoversEveryLine(sink.Rows(), lineCounts)) {
     WriteError(err, kCompareFailure, kIncompleteRows);
     return kExitTrouble;
   }
@@ -140,9 +130,8 @@ void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
   const PairList& rows = sink.Rows();
   std::vector<RowKind> kinds(rows.size());
   std::transform(rows.begin(), rows.end(), kinds.begin(),
-                 [&](const LinePair& row) { return KindOf(row, text.lines); });
-  const bool differ =
-      std::any_of(kinds.begin(), kinds.end(), [](RowKind kind) { return kind != RowKind::Equal; });
+                 [&](const LinePair& row) { return RowKindOf(row, text.lines); });
+  const bool differ = std::any_of(kinds.begin(), kinds.end(), IsDifference);
   const bool anyLineEnds = options.lineEnds == LineEndMode::Any;
   if (options.rows) {
     WriteRowListing(rows, kinds, output);
@@ -172,13 +161,13 @@ int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out, std::
       return kExitTrouble;
     case CommandAction::Help: {
       OutputBuffer output(out);
-      output.Append(kUsage);
+      output.Append(kUsageHead).Append(kAppTitle).Append(kUsageBody);
       return Finish(output, err, kExitIdentical);
     }
     case CommandAction::Version: {
       OutputBuffer output(out);
       output.Append(kProgramName)
-          .Append(" (Quorvelin File Compare) ")
+          .Append(" (").Append(kAppTitle).Append(") ")
           .Append(version::kMajor)
           .Append('.');
       output.Append(version::kMinor).Append('.').Append(version::kRevision).Append('\n');

@@ -3,6 +3,24 @@
 #include <algorithm>
 
 namespace qfc::cli {
+namespace {
+
+// The one-character column of the listing.
+[[nodiscard]] char KindMark(RowKind kind) {
+  switch (kind) {
+    case RowKind::Equal:
+      return '=';
+    case RowKind::Changed:
+      return '!';
+    case RowKind::LeftOnly:
+      return '<';
+    case RowKind::RightOnly:
+      return '>';
+  }
+  return '?';
+}
+
+}  // namespace
 
 void WriteRowListing(std::span<const LinePair> rows, std::span<const RowKind> kinds,
                      OutputBuffer& out) {
@@ -14,8 +32,7 @@ void WriteRowListing(std::span<const LinePair> rows, std::span<const RowKind> ki
         .Append(KindMark(kinds[r]))
         .Append('\n');
   }
-  const bool differ =
-      std::any_of(kinds.begin(), kinds.end(), [](RowKind kind) { return kind != RowKind::Equal; });
+  const bool differ = std::any_of(kinds.begin(), kinds.end(), IsDifference);
   out.Append(differ ? kDifferencesVerdict : kIdenticalVerdict).Append('\n');
 }
 

@@ -4,7 +4,7 @@
 #include <span>
 
 #include "cli/output_buffer.h"
-#include "cli/row_kind.h"
+#include "engine/result_rows.h"
 
 namespace qfc::cli {
 

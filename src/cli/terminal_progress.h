@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "progress/progress.h"
+#include "core/progress.h"
 
 namespace qfc::cli {
 

@@ -10,12 +10,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "engine/row_sink.h"
 
 namespace qfc::cli {
 namespace {
-
-[[nodiscard]] bool IsDifference(RowKind kind) { return kind != RowKind::Equal; }
 
 // The last line number of each side before a row, kept while the rows are
 // walked from the top.
@@ -26,8 +23,9 @@ class LinesBefore {
   // Moves to `row`, which must not be above the previous one.
   void AdvanceTo(std::size_t row) {
     for (; next_ < row; ++next_) {
-      if (rows_[next_].left != kNoLine) last_[Side::Left] = rows_[next_].left;
-      if (rows_[next_].right != kNoLine) last_[Side::Right] = rows_[next_].right;
+      for (const Side side : kBothSides) {
+        if (rows_[next_].HasLine(side)) last_[side] = rows_[next_][side];
+      }
     }
   }
   [[nodiscard]] std::int32_t Last(Side side) const { return last_[side]; }
@@ -37,10 +35,6 @@ class LinesBefore {
   std::size_t next_ = 0;
   PerSide<std::int32_t> last_{};
 };
-
-[[nodiscard]] std::int32_t LineOf(const LinePair& row, Side side) {
-  return side == Side::Left ? row.left : row.right;
-}
 
 void WriteRange(std::int32_t lastBefore, std::int32_t count, OutputBuffer& out) {
   if (count == 0) {
@@ -67,7 +61,7 @@ void WriteHunk(std::span<const LinePair> rows, std::span<const RowKind> kinds, c
   PerSide<std::int32_t> counts{};
   for (const LinePair& row : rows) {
     for (Side side : kBothSides) {
-      if (LineOf(row, side) != kNoLine) ++counts[side];
+      if (row.HasLine(side)) ++counts[side];
     }
   }
   out.Append("@@ -");
@@ -84,11 +78,11 @@ void WriteHunk(std::span<const LinePair> rows, std::span<const RowKind> kinds, c
     }
     std::size_t runEnd = r;
     while (runEnd < rows.size() && IsDifference(kinds[runEnd])) ++runEnd;
-    for (std::size_t k = r; k < runEnd; ++k) {
-      if (rows[k].left != kNoLine) WriteLine('-', files, Side::Left, rows[k].left, out);
-    }
-    for (std::size_t k = r; k < runEnd; ++k) {
-      if (rows[k].right != kNoLine) WriteLine('+', files, Side::Right, rows[k].right, out);
+    for (const Side side : kBothSides) {
+      const char mark = side == Side::Left ? '-' : '+';
+      for (std::size_t k = r; k < runEnd; ++k) {
+        if (rows[k].HasLine(side)) WriteLine(mark, files, side, rows[k][side], out);
+      }
     }
     r = runEnd;
   }
@@ -103,8 +97,9 @@ void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> g
   std::vector<RowKind> shownKinds;
   std::span<const RowKind> kinds = givenKinds;
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    const bool leftOpen = rows[r].left != kNoLine && rows[r].left == openLastLine[Side::Left];
-    const bool rightOpen = rows[r].right != kNoLine && rows[r].right == openLastLine[Side::Right];
+    const bool leftOpen = rows[r].HasLine(Side::Left) && rows[r].left == openLastLine[Side::Left];
+    const bool rightOpen =
+        rows[r].HasLine(Side::Right) && rows[r].right == openLastLine[Side::Right];
     if (kinds[r] == RowKind::Equal && leftOpen != rightOpen) {
       if (shownKinds.empty()) shownKinds.assign(givenKinds.begin(), givenKinds.end());
       shownKinds[r] = RowKind::Changed;

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "cli/output_buffer.h"
-#include "cli/row_kind.h"
+#include "engine/result_rows.h"
 
 namespace qfc::cli {
 

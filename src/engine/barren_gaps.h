@@ -7,21 +7,21 @@
 #include <cstddef>
 #include <vector>
 
-#include "engine/gap.h"
+#include "core/gap.h"
 
 namespace qfc {
 
 class BarrenGaps {
  public:
   // Whether the previous pass searched exactly this gap and found nothing.
-  // A pass asks about its gaps in increasing order of leftStart.
+  // A pass asks about its gaps in increasing order of their left start.
   [[nodiscard]] bool Contains(const Gap& gap) {
-    while (cursor_ < previous_.size() && previous_[cursor_].leftStart < gap.leftStart) ++cursor_;
+    while (cursor_ < previous_.size() && previous_[cursor_].left.start < gap.left.start) ++cursor_;
     return cursor_ < previous_.size() && previous_[cursor_] == gap;
   }
 
   // Records a gap of the current pass whose search found nothing; in
-  // increasing order of leftStart.
+  // increasing order of the left start.
   void Add(const Gap& gap) { current_.push_back(gap); }
 
   // The current pass's gaps become the previous pass's.

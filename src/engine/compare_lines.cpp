@@ -25,6 +25,7 @@ namespace {
 constexpr std::string_view kLoadingText = "Loading Lines ";
 constexpr std::string_view kAndText = " and ";
 
+// Runs one step; a failure inside it ends the step and nothing else.
 template <typename Step>
 void RunStep(Step&& step) {
   try {
@@ -36,7 +37,7 @@ void RunStep(Step&& step) {
 
 }  // namespace
 
-void CompareLines(LoadedText& text, Progress& progress, RowSink& sink) {
+CompareOutcome CompareLines(LoadedText& text, Progress& progress, RowSink& sink) {
   EngineLists lists;
   RunStep([&] { MatchUniqueLines(text, progress, lists.matches); });
   RunStep([&] { AnalyzeMatches(lists.matches, progress); });
@@ -46,16 +47,16 @@ void CompareLines(LoadedText& text, Progress& progress, RowSink& sink) {
   BarrenGaps barren;
   while (lists.newMatches.Size() > 0 || firstPass) {
     RunStep([&] { ProcessRanges(text, progress, lists, barren); });
-    if (progress.Canceled()) return;
+    if (progress.Canceled()) return CompareOutcome::Canceled;
     firstPass = false;
   }
-  if (progress.Canceled()) return;
+  if (progress.Canceled()) return CompareOutcome::Canceled;
 
   RunStep([&] {
     ResolveRows(lists.matches, text.lines[Side::Left].Count(), text.lines[Side::Right].Count(),
                 progress, lists.resultRows);
   });
-  if (progress.Canceled()) return;
+  if (progress.Canceled()) return CompareOutcome::Canceled;
   // The chain is no longer needed; free it before the rows are handed over.
   lists.matches.Clear();
   lists.newMatches.Clear();
@@ -64,13 +65,14 @@ void CompareLines(LoadedText& text, Progress& progress, RowSink& sink) {
   const std::size_t rowCount = lists.resultRows.Size();
   for (std::size_t r = 0; r < rowCount; ++r) {
     const LinePair row = lists.resultRows[r];
-    RunStep([&] { sink.AddGridRow(row.left, row.right); });
+    RunStep([&] { sink.AddGridRow(row); });
     DetailText detail;
     progress.SetProgressText(
         detail.Append(kLoadingText).Append(row.left).Append(kAndText).Append(row.right).View());
-    if (progress.Canceled()) return;
+    if (progress.Canceled()) return CompareOutcome::Canceled;
   }
   RunStep([&] { sink.SizeColumns(static_cast<std::int32_t>(rowCount)); });
+  return CompareOutcome::Completed;
 }
 
 }  // namespace qfc

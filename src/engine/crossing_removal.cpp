@@ -180,7 +180,7 @@ void CompactMatches(KeyedPairList& list) {
   PairList live;
   live.reserve(list.Size());
   for (const LinePair& entry : list.Entries()) {
-    if (entry.left != -1 && entry.right != -1) live.push_back(entry);
+    if (!IsRemoved(entry)) live.push_back(entry);
   }
   list.ReplaceWithoutKeys(std::move(live));
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "engine/keyed_pair_list.h"
-#include "progress/progress.h"
+#include "core/progress.h"
 
 namespace qfc {
 

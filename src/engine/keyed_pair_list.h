@@ -10,7 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "engine/line_pair.h"
+#include "core/line_pair.h"
 
 namespace qfc {
 

@@ -22,8 +22,8 @@ constexpr std::string_view kSeparator = ", ";
 
 void ShowGap(Progress& progress, const Gap& gap) {
   DetailText text;
-  text.Append(kRangeText).Append(gap.leftStart).Append(kSeparator).Append(gap.leftEnd);
-  text.Append(kSeparator).Append(gap.rightStart).Append(kSeparator).Append(gap.rightEnd);
+  text.Append(kRangeText).Append(gap.left.start).Append(kSeparator).Append(gap.left.end);
+  text.Append(kSeparator).Append(gap.right.start).Append(kSeparator).Append(gap.right.end);
   progress.SetProgressText(text.View());
 }
 
@@ -42,7 +42,7 @@ void ProcessRanges(LoadedText& text, Progress& progress, EngineLists& lists, Bar
   for (std::size_t j = 0; j <= n; ++j) {
     const bool lastGap = j == n;
     const LinePair cur = lastGap ? end : lists.matches[j];
-    const Gap gap{prev.left + 1, cur.left - 1, prev.right + 1, cur.right - 1};
+    const Gap gap = GapBetween(prev, cur);
     if (RangeHasLines(gap)) {
       if (barren.Contains(gap)) {
         barren.Add(gap);

@@ -4,15 +4,15 @@
 
 #include "engine/barren_gaps.h"
 #include "engine/engine_lists.h"
-#include "engine/gap.h"
+#include "core/gap.h"
 #include "input/loaded_text.h"
-#include "progress/progress.h"
+#include "core/progress.h"
 
 namespace qfc {
 
 // True when both sides of the gap hold at least one line.
 [[nodiscard]] constexpr bool RangeHasLines(const Gap& gap) {
-  return gap.leftEnd - gap.leftStart + 1 > 0 && gap.rightEnd - gap.rightStart + 1 > 0;
+  return gap.left.HasLines() && gap.right.HasLines();
 }
 
 // One pass over the n + 1 gaps of `lists.matches` (none when it is empty):

@@ -11,24 +11,13 @@
 #include <cstddef>
 
 #include "engine/detail_text.h"
+#include "engine/result_rows.h"
 
 namespace qfc {
 namespace {
 
 constexpr std::string_view kResolvingText = "Resolving ";
 constexpr std::string_view kSeparator = ", ";
-
-// Every line of each side appears once, in increasing order.
-[[maybe_unused]] bool CoversBothFiles(std::span<const LinePair> rows, std::int32_t leftCount,
-                                      std::int32_t rightCount) {
-  std::int32_t nextLeft = 1;
-  std::int32_t nextRight = 1;
-  for (const LinePair& row : rows) {
-    if (row.left != kNoLine && row.left != nextLeft++) return false;
-    if (row.right != kNoLine && row.right != nextRight++) return false;
-  }
-  return nextLeft == leftCount + 1 && nextRight == rightCount + 1;
-}
 
 }  // namespace
 
@@ -40,13 +29,11 @@ void ResolveRows(const KeyedPairList& matches, std::int32_t leftCount, std::int3
   const std::size_t lineCount =
       static_cast<std::size_t>(leftCount) + static_cast<std::size_t>(rightCount);
   if (matches.Size() <= lineCount) rows.Reserve(lineCount - matches.Size());
-  std::int32_t prevLeft = 0;
-  std::int32_t prevRight = 0;
+  LinePair prev{0, 0};
   for (const LinePair& match : matches.Entries()) {
-    FillGapRows(match.left - 1, match.right - 1, prevLeft + 1, prevRight + 1, rows);
+    FillGapRows(GapBetween(prev, match), rows);
     rows.Add(match);
-    prevLeft = match.left;
-    prevRight = match.right;
+    prev = match;
     DetailText text;
     progress.SetProgressText(text.Append(kResolvingText)
                                  .Append(match.left)
@@ -55,17 +42,18 @@ void ResolveRows(const KeyedPairList& matches, std::int32_t leftCount, std::int3
                                  .View());
     if (progress.Canceled()) return;
   }
-  if (prevLeft != leftCount || prevRight != rightCount) {
-    FillGapRows(leftCount, rightCount, prevLeft + 1, prevRight + 1, rows);
+  const LinePair pastTheEnd{leftCount + 1, rightCount + 1};
+  if (prev.left != leftCount || prev.right != rightCount) {
+    FillGapRows(GapBetween(prev, pastTheEnd), rows);
   }
-  assert(CoversBothFiles(rows.Entries(), leftCount, rightCount));
+  assert(CoversEveryLine(rows.Entries(), {{leftCount, rightCount}}));
 }
 
-void FillGapRows(std::int32_t leftEnd, std::int32_t rightEnd, std::int32_t leftStart,
-                 std::int32_t rightStart, KeyedPairList& rows) {
-  const std::int32_t n = MaxLong(leftEnd - leftStart, rightEnd - rightStart);
+void FillGapRows(const Gap& gap, KeyedPairList& rows) {
+  const std::int32_t n = MaxLong(gap.left.end - gap.left.start, gap.right.end - gap.right.start);
   for (std::int32_t k = 0; k <= n; ++k) {
-    rows.Add({LineOrNone(leftStart + k, leftEnd), LineOrNone(rightStart + k, rightEnd)});
+    rows.Add({LineOrNone(gap.left.start + k, gap.left.end),
+              LineOrNone(gap.right.start + k, gap.right.end)});
   }
 }
 

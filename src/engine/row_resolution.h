@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
+#include "core/gap.h"
 #include "engine/keyed_pair_list.h"
-#include "engine/row_sink.h"
-#include "progress/progress.h"
+#include "core/progress.h"
 
 namespace qfc {
 
@@ -26,10 +26,8 @@ namespace qfc {
 void ResolveRows(const KeyedPairList& matches, std::int32_t leftCount, std::int32_t rightCount,
                  Progress& progress, KeyedPairList& rows);
 
-// Appends the rows of one gap (ends first, then starts): its lines side by
-// side from the top, the longer side's surplus opposite kNoLine. No row when
-// both sides are empty.
-void FillGapRows(std::int32_t leftEnd, std::int32_t rightEnd, std::int32_t leftStart,
-                 std::int32_t rightStart, KeyedPairList& rows);
+// Appends the rows of one gap: its lines side by side from the top, the
+// longer side's surplus opposite kNoLine. No row when both sides are empty.
+void FillGapRows(const Gap& gap, KeyedPairList& rows);
 
 }  // namespace qfc

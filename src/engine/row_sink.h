@@ -4,10 +4,9 @@
 
 #include <cstdint>
 
-namespace qfc {
+#include "core/line_pair.h"
 
-// A line number of one side of a row; kNoLine when the row has no line there.
-inline constexpr std::int32_t kNoLine = -1;
+namespace qfc {
 
 class RowSink {
  public:
@@ -15,8 +14,8 @@ class RowSink {
 
   // Both sides back to zero rows, left first.
   virtual void ResetRows() = 0;
-  // Appends one aligned row; either number may be kNoLine.
-  virtual void AddGridRow(std::int32_t leftLine, std::int32_t rightLine) = 0;
+  // Appends one aligned row; either side may be kNoLine, never both.
+  virtual void AddGridRow(LinePair row) = 0;
   // After the last row: size the columns for `rowCount` rows.
   virtual void SizeColumns(std::int32_t rowCount) = 0;
 };

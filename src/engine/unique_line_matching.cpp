@@ -48,17 +48,16 @@ void MatchUniqueLines(const LoadedText& text, Progress& progress, KeyedPairList&
 }
 
 void MatchUniqueInRange(LoadedText& text, const Gap& gap, KeyedPairList& newMatches) {
-  assert(gap.leftStart <= gap.leftEnd && gap.rightStart <= gap.rightEnd);
-  for (Side side : kBothSides) text.index[side].Clear();
+  assert(gap.left.HasLines() && gap.right.HasLines());
   // Deferred adds let the index fetch slots ahead; Flush completes them.
-  for (std::int32_t i = gap.leftStart; i <= gap.leftEnd; ++i) {
-    text.index[Side::Left].AddToIndexLater(text.lines[Side::Left], i);
+  for (Side side : kBothSides) {
+    text.index[side].Clear();
+    for (LineNumber n = gap[side].start; n <= gap[side].end; ++n) {
+      text.index[side].AddToIndexLater(text.lines[side], n);
+    }
+    text.index[side].Flush(text.lines[side]);
   }
-  for (std::int32_t j = gap.rightStart; j <= gap.rightEnd; ++j) {
-    text.index[Side::Right].AddToIndexLater(text.lines[Side::Right], j);
-  }
-  for (Side side : kBothSides) text.index[side].Flush(text.lines[side]);
-  for (std::int32_t i = gap.leftStart; i <= gap.leftEnd; ++i) {
+  for (LineNumber i = gap.left.start; i <= gap.left.end; ++i) {
     const std::int32_t r = UniquePartner(text, i);
     if (r > 0) newMatches.Add({i, r});
   }

@@ -2,10 +2,10 @@
 // or within one gap between matches.
 #pragma once
 
-#include "engine/gap.h"
+#include "core/gap.h"
 #include "engine/keyed_pair_list.h"
 #include "input/loaded_text.h"
-#include "progress/progress.h"
+#include "core/progress.h"
 
 namespace qfc {
 

@@ -5,7 +5,7 @@
 #include "input/input_file.h"
 #include "input/loaded_text.h"
 #include "input/loader.h"
-#include "progress/progress.h"
+#include "core/progress.h"
 
 namespace qfc {
 

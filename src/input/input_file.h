@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "input/huge_page_allocator.h"
-#include "input/side.h"
+#include "core/huge_page_allocator.h"
+#include "core/side.h"
 
 namespace qfc {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "input/huge_page_allocator.h"
+#include "core/huge_page_allocator.h"
 
 namespace qfc {
 

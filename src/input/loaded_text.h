@@ -4,7 +4,7 @@
 
 #include "input/line_index.h"
 #include "input/line_list.h"
-#include "input/side.h"
+#include "core/side.h"
 
 namespace qfc {
 

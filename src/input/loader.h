@@ -14,16 +14,13 @@
 #include "input/line_end_splitter.h"
 #include "input/load_failure.h"
 #include "input/loaded_text.h"
-#include "input/side.h"
-#include "progress/progress.h"
+#include "core/side.h"
+#include "core/progress.h"
 
 namespace qfc {
 
 inline constexpr std::string_view kBinaryDifferVerdict = "Binary Files Differ!";
 inline constexpr std::string_view kBinaryIdenticalVerdict = "Binary Files are Identical!";
-// First line of the failure message; a CR LF and the description follow.
-inline constexpr std::string_view kBinaryCompareFailure =
-    "Error occurred while processing binary compare.";
 
 struct LoadOutcome {
   bool binaryMode = false;

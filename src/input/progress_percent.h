@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "progress/progress.h"
+#include "core/progress.h"
 
 namespace qfc {
 

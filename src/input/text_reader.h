@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "input/huge_page_allocator.h"
+#include "core/huge_page_allocator.h"
 #include "input/input_file.h"
 
 namespace qfc {

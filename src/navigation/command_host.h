@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "app/platform.h"
-#include "input/side.h"
-#include "view/grid.h"
+#include "ui/platform.h"
+#include "core/side.h"
+#include "grid/grid.h"
 
 class QMainWindow;
 class QToolBar;

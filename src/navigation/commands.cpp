@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "navigation/toolbar_icons.h"
-#include "view/display_text.h"
+#include "ui/display_text.h"
 
 namespace qfc {
 

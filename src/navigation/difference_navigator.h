@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "app/platform.h"
-#include "input/side.h"
-#include "view/grid.h"
+#include "ui/platform.h"
+#include "core/side.h"
+#include "grid/grid.h"
 
 namespace qfc {
 

@@ -9,26 +9,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <cmath>
 #include <exception>
 
 #include "navigation/combo_history.h"
 #include "navigation/search_match.h"
+#include "ui/units.h"
 
 namespace qfc {
 
 namespace {
-
-// The layout is given in twips; 15 twips make one device-independent pixel.
-constexpr double kTwipsPerPixel = 15.0;
-
-[[nodiscard]] int Pixels(int twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
-[[nodiscard]] QRect TwipsRect(int left, int top, int width, int height) {
-  return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
-}
 
 // Client area, in twips.
 constexpr int kClientWidth = 5295;
@@ -45,7 +34,7 @@ FindDialog::FindDialog(QWidget* owner, TextSearch& search, Platform& platform)
   setObjectName("frmFind");
   setWindowTitle("Find");
   setModal(false);
-  setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
+  setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
 
   auto* findWhat = new QLabel("&Find What:", this);
   findWhat->setObjectName("lbls");

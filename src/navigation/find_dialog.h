@@ -8,8 +8,8 @@
 #include <QString>
 #include <string>
 
-#include "app/platform.h"
-#include "input/side.h"
+#include "ui/platform.h"
+#include "core/side.h"
 #include "navigation/find_settings.h"
 #include "navigation/text_search.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "input/side.h"
+#include "core/side.h"
 
 namespace qfc {
 

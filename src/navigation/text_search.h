@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
-#include "app/platform.h"
-#include "input/side.h"
+#include "ui/platform.h"
+#include "core/side.h"
 #include "navigation/find_settings.h"
-#include "view/grid.h"
+#include "grid/grid.h"
 
 namespace qfc {
 

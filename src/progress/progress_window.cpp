@@ -12,19 +12,12 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "progress/program_icon.h"
+#include "ui/program_icon.h"
+#include "ui/units.h"
 #include "version_record.h"
 
 namespace qfc {
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-constexpr int ToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-
-QRect TwipsRect(int left, int top, int width, int height) {
-  return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
-}
 
 // A phase without a label of its own: it only shows and resets the bar.
 constexpr std::int32_t kBarOnlyPhase = 1;
@@ -51,7 +44,7 @@ constexpr int kContentRightTwips = 240 + 6615;
 // A label keeps its place, but grows to the right as far as the contents go
 // when the font of this system is wider than the one the layout was made for.
 void FitWidth(QLabel* label) {
-  const int room = ToPixels(kContentRightTwips) - label->x();
+  const int room = TwipsToPixels(kContentRightTwips) - label->x();
   const int wanted = std::min(label->sizeHint().width(), room);
   if (wanted > label->width()) label->resize(wanted, label->height());
 }
@@ -74,7 +67,7 @@ ProgressWindow::ProgressWindow(QWidget* owner)
   setWindowIcon(QIcon(DrawProgramIcon()));
   setModal(false);
   setFont(ArialFont(kBodyPointSize));
-  setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
+  setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
   BuildControls();
   CentreOnScreen();
 }

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "progress/progress.h"
+#include "core/progress.h"
 
 class QLabel;
 class QProgressBar;

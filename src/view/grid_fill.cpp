@@ -1,7 +1,5 @@
 #include "view/grid_fill.h"
 
-#include "input/lines_differ.h"
-
 #include <stdexcept>
 
 namespace qfc {
@@ -33,7 +31,7 @@ void GridFill::ResetRows() {
   }
 }
 
-void GridFill::AddGridRow(std::int32_t leftLine, std::int32_t rightLine) {
+void GridFill::AddGridRow(LinePair row) {
   for (const Side side : kBothSides) {
     Grid& grid = *grids_[side];
     const std::int32_t rows = grid.RowCount();
@@ -42,9 +40,13 @@ void GridFill::AddGridRow(std::int32_t leftLine, std::int32_t rightLine) {
     }
     grid.SetRowCount(rows + 1);
   }
-  SetRowCells(*grids_[Side::Left], leftLine, LineText(Side::Left, leftLine));
-  SetRowCells(*grids_[Side::Right], rightLine, LineText(Side::Right, rightLine));
-  ColorRow(grids_[Side::Right]->RowCount(), leftLine, rightLine);
+  for (const Side side : kBothSides) {
+    SetRowCells(*grids_[side], row[side], LineText(side, row[side]));
+  }
+  if (lines_ == nullptr) {
+    throw std::logic_error("no line lists to fill from");
+  }
+  ColorRow(grids_[Side::Right]->RowCount(), RowKindOf(row, *lines_));
 }
 
 std::string_view GridFill::LineText(Side side, std::int32_t lineNo) const {
@@ -70,23 +72,25 @@ void GridFill::SetRowCells(Grid& grid, std::int32_t lineNo, std::string_view tex
   grid.SetCellText(kCopyColumn, grid.RowCount(), text);
 }
 
-void GridFill::ColorRow(std::int32_t row, std::int32_t leftLine, std::int32_t rightLine) {
+void GridFill::ColorRow(std::int32_t gridRow, RowKind kind) {
   PerSide<ColorValue> colors{{kDefaultTextColor, kDefaultTextColor}};
-  if (leftLine == kNoLine) {
-    colors[Side::Right] = kOneSidedColor;
-  } else if (rightLine == kNoLine) {
-    colors[Side::Left] = kOneSidedColor;
-  } else if (LinesDiffer(grids_[Side::Left]->CellText(kTextColumn, row),
-                         grids_[Side::Right]->CellText(kTextColumn, row))) {
-    colors[Side::Left] = kChangedColor;
-    colors[Side::Right] = kChangedColor;
+  switch (kind) {
+    case RowKind::Equal:
+      break;
+    case RowKind::Changed:
+      colors = {{kChangedColor, kChangedColor}};
+      break;
+    case RowKind::LeftOnly:
+      colors[Side::Left] = kOneSidedColor;
+      break;
+    case RowKind::RightOnly:
+      colors[Side::Right] = kOneSidedColor;
+      break;
   }
   for (const Side side : kBothSides) {
-    grids_[side]->SetBlockForeColor(colors[side], {kTextColumn, row});
+    grids_[side]->SetBlockForeColor(colors[side], {kTextColumn, gridRow});
   }
-  if (!diffsFound_) {
-    diffsFound_ = colors[Side::Left] != kDefaultTextColor || colors[Side::Right] != kDefaultTextColor;
-  }
+  diffsFound_ = diffsFound_ || IsDifference(kind);
 }
 
 void GridFill::SizeColumns(std::int32_t rowCount) {

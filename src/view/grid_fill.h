@@ -13,10 +13,11 @@
 #include <string>
 #include <string_view>
 
+#include "engine/result_rows.h"
 #include "engine/row_sink.h"
 #include "input/line_list.h"
-#include "input/side.h"
-#include "view/grid.h"
+#include "core/side.h"
+#include "grid/grid.h"
 
 namespace qfc {
 
@@ -35,14 +36,14 @@ class GridFill : public RowSink {
   void InitGrid(Side side);
 
   void ResetRows() override;
-  void AddGridRow(std::int32_t leftLine, std::int32_t rightLine) override;
+  void AddGridRow(LinePair row) override;
   void SizeColumns(std::int32_t rowCount) override;
 
   [[nodiscard]] bool DiffsFound() const { return diffsFound_; }
 
  private:
   void SetRowCells(Grid& grid, std::int32_t lineNo, std::string_view text);
-  void ColorRow(std::int32_t row, std::int32_t leftLine, std::int32_t rightLine);
+  void ColorRow(std::int32_t gridRow, RowKind kind);
   [[nodiscard]] std::string_view LineText(Side side, std::int32_t lineNo) const;
 
   PerSide<Grid*> grids_;

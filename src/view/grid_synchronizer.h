@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "input/side.h"
-#include "view/grid.h"
+#include "core/side.h"
+#include "grid/grid.h"
 
 namespace qfc {
 

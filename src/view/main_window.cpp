@@ -12,13 +12,13 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/platform.h"
-#include "view/display_text.h"
+#include "ui/platform.h"
+#include "ui/display_text.h"
 #include "view/grid_fill.h"
 #include "view/grid_synchronizer.h"
-#include "view/palette_color.h"
-#include "view/result_grid.h"
-#include "view/units.h"
+#include "grid/palette_color.h"
+#include "grid/result_grid.h"
+#include "ui/units.h"
 
 namespace qfc {
 

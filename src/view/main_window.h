@@ -15,8 +15,8 @@
 
 #include "engine/row_sink.h"
 #include "input/line_list.h"
-#include "input/side.h"
-#include "view/grid.h"
+#include "core/side.h"
+#include "grid/grid.h"
 
 class QLabel;
 class QLineEdit;

@@ -53,7 +53,7 @@ void ReferenceAnalyzeMatches(PairList& list, Progress& progress) {
       Drop(list, i, 1, fwd);
     }
   }
-  std::erase_if(list, [](const LinePair& e) { return e.left == -1 || e.right == -1; });
+  std::erase_if(list, IsRemoved);
 }
 
 }  // namespace qfc::test

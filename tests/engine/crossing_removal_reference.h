@@ -3,8 +3,8 @@
 // engine's version.
 #pragma once
 
-#include "engine/line_pair.h"
-#include "progress/progress.h"
+#include "core/line_pair.h"
+#include "core/progress.h"
 
 namespace qfc::test {
 

@@ -57,9 +57,9 @@ struct RecordingSink final : RowSink {
     ++resets;
     if (failAtLeft != 0) throw std::runtime_error("reset");
   }
-  void AddGridRow(std::int32_t left, std::int32_t right) override {
-    rows.push_back({left, right});
-    if (left == failAtLeft) throw std::runtime_error("row");
+  void AddGridRow(LinePair row) override {
+    rows.push_back(row);
+    if (row.left == failAtLeft) throw std::runtime_error("row");
   }
   void SizeColumns(std::int32_t rowCount) override { sizedFor.push_back(rowCount); }
   std::int32_t failAtLeft;
@@ -93,7 +93,7 @@ PairList RunStage(const Case& c, test::ProgressDouble& progress) {
   switch (c.stage) {
     case Stage::Compare: {
       RecordingSink sink(c.failAtLeft);
-      CompareLines(text, progress, sink);
+      EXPECT_EQ(CompareLines(text, progress, sink), CompareOutcome::Completed);
       EXPECT_EQ(sink.resets, 1);
       EXPECT_EQ(sink.sizedFor, std::vector{static_cast<std::int32_t>(sink.rows.size())});
       EXPECT_EQ(progress.phases, std::vector{kComparisonPhase});
@@ -220,14 +220,14 @@ TEST(EngineCancel, StopsAtTheNextCheck) {
   LoadedText full = Loaded(left, right);
   test::ProgressDouble uncanceled;
   RecordingSink complete;
-  CompareLines(full, uncanceled, complete);
+  ASSERT_EQ(CompareLines(full, uncanceled, complete), CompareOutcome::Completed);
   const Texts& all = uncanceled.texts;
   for (std::size_t k = 1; k <= all.size(); ++k) {
     SCOPED_TRACE("close after " + all[k - 1] + ", text " + std::to_string(k));
     LoadedText text = Loaded(left, right);
     CloseAfterTexts progress(k);
     RecordingSink sink;
-    CompareLines(text, progress, sink);
+    EXPECT_EQ(CompareLines(text, progress, sink), CompareOutcome::Canceled);
     const auto shown = [&](const char* prefix) {
       return std::count_if(all.begin(), all.begin() + static_cast<long>(k),
                            [&](const std::string& t) { return t.starts_with(prefix); });

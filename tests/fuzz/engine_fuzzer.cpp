@@ -15,7 +15,8 @@
 #include "engine/compare_lines.h"
 #include "engine/crossing_removal.h"
 #include "engine/crossing_removal_reference.h"
-#include "progress/progress.h"
+#include "engine/result_rows.h"
+#include "core/progress.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ class TextLog final : public qfc::Progress {
 class RowCollector final : public qfc::RowSink {
  public:
   void ResetRows() override { rows.clear(); }
-  void AddGridRow(std::int32_t left, std::int32_t right) override { rows.push_back({left, right}); }
+  void AddGridRow(qfc::LinePair row) override { rows.push_back(row); }
   void SizeColumns(std::int32_t) override {}
   qfc::PairList rows;
 };
@@ -40,18 +41,6 @@ class RowCollector final : public qfc::RowSink {
 constexpr std::string_view kVocabulary[] = {
     "alpha", "Alpha", "beta", "gamma", "delta", "", "   ", "{", "}", "x = 1;", "X = 1;", "\ty", "    y",
     "epsilon", "zeta", "eta"};
-
-void CheckEveryLineOnceInOrder(const qfc::PairList& rows, std::int32_t leftCount,
-                               std::int32_t rightCount) {
-  std::int32_t nextLeft = 1;
-  std::int32_t nextRight = 1;
-  for (const qfc::LinePair& row : rows) {
-    if (row.left == qfc::kNoLine && row.right == qfc::kNoLine) std::abort();
-    if (row.left != qfc::kNoLine && row.left != nextLeft++) std::abort();
-    if (row.right != qfc::kNoLine && row.right != nextRight++) std::abort();
-  }
-  if (nextLeft != leftCount + 1 || nextRight != rightCount + 1) std::abort();
-}
 
 void FuzzAlignment(const std::uint8_t* data, std::size_t size) {
   qfc::LoadedText text;
@@ -71,8 +60,8 @@ void FuzzAlignment(const std::uint8_t* data, std::size_t size) {
   const std::int32_t rightCount = text.lines[qfc::Side::Right].Count();
   TextLog progress;
   RowCollector sink;
-  qfc::CompareLines(text, progress, sink);
-  CheckEveryLineOnceInOrder(sink.rows, leftCount, rightCount);
+  if (qfc::CompareLines(text, progress, sink) != qfc::CompareOutcome::Completed) std::abort();
+  if (!qfc::CoversEveryLine(sink.rows, {{leftCount, rightCount}})) std::abort();
 }
 
 void FuzzCrossingRemoval(const std::uint8_t* data, std::size_t size) {

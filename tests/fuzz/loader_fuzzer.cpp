@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "input/loader.h"
-#include "progress/progress.h"
+#include "core/progress.h"
 
 namespace {
 

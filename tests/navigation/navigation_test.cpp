@@ -17,7 +17,7 @@
 #include "navigation/commands.h"
 #include "support/platform_double.h"
 #include "view/grid_fill.h"
-#include "view/result_grid.h"
+#include "grid/result_grid.h"
 
 namespace qfc {
 namespace {
@@ -58,8 +58,8 @@ struct Wired {
     for (const char kind : kinds) Add(kind == 'D' ? "left" : "same", "same", kind);
   }
   void Add(const std::string& leftText, const std::string& rightText, char kind = '.') {
-    fill.AddGridRow(kind == 'R' ? kNoLine : lines[Side::Left].AppendExpandingTabs(leftText),
-                    kind == 'L' ? kNoLine : lines[Side::Right].AppendExpandingTabs(rightText));
+    fill.AddGridRow({kind == 'R' ? kNoLine : lines[Side::Left].AppendExpandingTabs(leftText),
+                     kind == 'L' ? kNoLine : lines[Side::Right].AppendExpandingTabs(rightText)});
   }
 
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

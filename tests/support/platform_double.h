@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
+#include "ui/platform.h"
 
 namespace qfc::test {
 

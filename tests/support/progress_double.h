@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "progress/progress.h"
+#include "core/progress.h"
 
 namespace qfc::test {
 

@@ -6,7 +6,7 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "view/units.h"
+#include "ui/units.h"
 #include "view_fixture.h"
 
 namespace qfc::test {

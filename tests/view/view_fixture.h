@@ -11,7 +11,7 @@
 
 #include "input/line_list.h"
 #include "view/main_window.h"
-#include "view/result_grid.h"
+#include "grid/result_grid.h"
 
 namespace qfc::test {
 
@@ -29,7 +29,7 @@ class ViewFixture : public testing::Test {
     window_.InitGrid(0);
     window_.InitGrid(1);
     window_.Rows().ResetRows();
-    for (const auto& [l, r] : rows) window_.Rows().AddGridRow(l, r);
+    for (const auto& [l, r] : rows) window_.Rows().AddGridRow({l, r});
     window_.Rows().SizeColumns(static_cast<std::int32_t>(rows.size()));
     window_.SetBusy(false);
   }

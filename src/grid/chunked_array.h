@@ -10,7 +10,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "input/huge_page_allocator.h"
+#include "core/huge_page_allocator.h"
 
 namespace qfc {
 

@@ -1,11 +1,11 @@
-#include "view/text_arena.h"
+#include "grid/text_arena.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
 
-#include "input/huge_page_allocator.h"
+#include "core/huge_page_allocator.h"
 
 namespace qfc {
 

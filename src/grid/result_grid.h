@@ -9,7 +9,7 @@
 #include <QTableView>
 #include <cstdint>
 
-#include "view/grid.h"
+#include "grid/grid.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "view/display_text.h"
+#include "ui/display_text.h"
 
 #include <QStringDecoder>
 #include <QUtf8StringView>

@@ -1,9 +1,9 @@
-#include "view/cell_delegate.h"
+#include "grid/cell_delegate.h"
 
 #include <QLineEdit>
 
-#include "view/grid_row_model.h"
-#include "view/palette_color.h"
+#include "grid/grid_row_model.h"
+#include "grid/palette_color.h"
 
 namespace qfc {
 

@@ -1,8 +1,8 @@
-#include "view/grid_row_model.h"
+#include "grid/grid_row_model.h"
 
 #include <algorithm>
 
-#include "view/display_text.h"
+#include "ui/display_text.h"
 
 namespace qfc {
 

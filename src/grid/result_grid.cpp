@@ -1,4 +1,4 @@
-#include "view/result_grid.h"
+#include "grid/result_grid.h"
 
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "view/cell_delegate.h"
-#include "view/display_text.h"
-#include "view/grid_row_model.h"
-#include "view/units.h"
+#include "grid/cell_delegate.h"
+#include "ui/display_text.h"
+#include "grid/grid_row_model.h"
+#include "ui/units.h"
 
 namespace qfc {
 

@@ -1,4 +1,4 @@
-#include "progress/program_icon.h"
+#include "ui/program_icon.h"
 
 #include <QColor>
 #include <QPainter>

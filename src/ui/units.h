@@ -2,6 +2,8 @@
 // and converted to device-independent pixels only where a widget is touched.
 #pragma once
 
+#include <QRect>
+
 #include <cmath>
 
 namespace qfc {
@@ -27,5 +29,10 @@ inline constexpr int kTwipsPerPixel = 15;
 }
 
 [[nodiscard]] constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+
+// A rectangle given in twips, as a widget geometry in pixels.
+[[nodiscard]] inline QRect TwipsRect(int left, int top, int width, int height) {
+  return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
+}
 
 }  // namespace qfc

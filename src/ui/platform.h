@@ -6,10 +6,9 @@
 
 #include <string>
 
-namespace qfc {
+#include "core/product_texts.h"
 
-inline constexpr char kAppTitle[] = "Quorvelin File Compare";
-inline constexpr char kLineBreak[] = "\r\n";
+namespace qfc {
 
 enum class MessageIcon { Critical, Question, Exclamation, Information };
 enum class MessageButtons { Ok, YesNo };

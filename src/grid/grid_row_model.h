@@ -13,8 +13,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "view/grid.h"
-#include "view/grid_rows.h"
+#include "grid/grid.h"
+#include "grid/grid_rows.h"
 
 namespace qfc {
 

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "view/grid.h"
+#include "grid/grid.h"
 
 namespace qfc {
 

@@ -1,4 +1,4 @@
-#include "view/grid_rows.h"
+#include "grid/grid_rows.h"
 
 #include <algorithm>
 #include <charconv>

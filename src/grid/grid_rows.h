@@ -10,9 +10,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "view/chunked_array.h"
-#include "view/grid.h"
-#include "view/text_arena.h"
+#include "grid/chunked_array.h"
+#include "grid/grid.h"
+#include "grid/text_arena.h"
 
 namespace qfc {
 

@@ -1,4 +1,4 @@
-#include "view/palette_color.h"
+#include "grid/palette_color.h"
 
 namespace qfc {
 
