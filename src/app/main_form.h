@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "ui/platform.h"
 #include "input/loaded_text.h"
+#include "ui/platform.h"
 
 namespace qfc {
 

@@ -121,7 +121,8 @@ void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
   CollectedRows sink;
   const CompareOutcome compared = CompareLines(text, progress, sink);
   progress.Finish();
-  const PerSide<LineNumber> lineCounts{{text.lines[Side::Left].Count(), text.lines[Side::Right].Count()}};
+  const PerSide<LineNumber> lineCounts{
+      {text.lines[Side::Left].Count(), text.lines[Side::Right].Count()}};
   if (compared != CompareOutcome::Completed || !CoversEveryLine(sink.Rows(), lineCounts)) {
     WriteError(err, kCompareFailure, kIncompleteRows);
     return kExitTrouble;
@@ -167,7 +168,9 @@ int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out, std::
     case CommandAction::Version: {
       OutputBuffer output(out);
       output.Append(kProgramName)
-          .Append(" (").Append(kAppTitle).Append(") ")
+          .Append(" (")
+          .Append(kAppTitle)
+          .Append(") ")
           .Append(version::kMajor)
           .Append('.');
       output.Append(version::kMinor).Append('.').Append(version::kRevision).Append('\n');

@@ -10,7 +10,6 @@
 #include <cstddef>
 #include <vector>
 
-
 namespace qfc::cli {
 namespace {
 

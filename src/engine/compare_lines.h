@@ -2,9 +2,9 @@
 // and hands them to a RowSink.
 #pragma once
 
+#include "core/progress.h"
 #include "engine/row_sink.h"
 #include "input/loaded_text.h"
-#include "core/progress.h"
 
 namespace qfc {
 

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "engine/keyed_pair_list.h"
 #include "core/progress.h"
+#include "engine/keyed_pair_list.h"
 
 namespace qfc {
 

@@ -2,11 +2,11 @@
 // matches for lines unique within the gap and merges what it finds.
 #pragma once
 
+#include "core/gap.h"
+#include "core/progress.h"
 #include "engine/barren_gaps.h"
 #include "engine/engine_lists.h"
-#include "core/gap.h"
 #include "input/loaded_text.h"
-#include "core/progress.h"
 
 namespace qfc {
 

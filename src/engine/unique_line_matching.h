@@ -3,9 +3,9 @@
 #pragma once
 
 #include "core/gap.h"
+#include "core/progress.h"
 #include "engine/keyed_pair_list.h"
 #include "input/loaded_text.h"
-#include "core/progress.h"
 
 namespace qfc {
 

@@ -49,7 +49,9 @@ class ChunkedArray {
   }
 
   [[nodiscard]] T& operator[](std::size_t i) { return Locate(i); }
-  [[nodiscard]] const T& operator[](std::size_t i) const { return const_cast<ChunkedArray*>(this)->Locate(i); }
+  [[nodiscard]] const T& operator[](std::size_t i) const {
+    return const_cast<ChunkedArray*>(this)->Locate(i);
+  }
 
  private:
   static_assert(std::is_trivially_copyable_v<T>);
@@ -60,7 +62,8 @@ class ChunkedArray {
   [[nodiscard]] T& Locate(std::size_t i) {
     const std::size_t block = i >> kFirstChunkBits;
     const auto chunk = static_cast<std::size_t>(std::bit_width(block));
-    const std::size_t chunkStart = chunk == 0 ? 0 : (std::size_t{1} << (chunk - 1)) << kFirstChunkBits;
+    const std::size_t chunkStart =
+        chunk == 0 ? 0 : (std::size_t{1} << (chunk - 1)) << kFirstChunkBits;
     return chunks_[chunk][i - chunkStart];
   }
 

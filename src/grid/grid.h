@@ -16,11 +16,11 @@ namespace qfc {
 // for system colour n, resolved through the palette when painted.
 using ColorValue = std::uint32_t;
 
-inline constexpr ColorValue kDefaultTextColor = 0x80000008;   // window text
-inline constexpr ColorValue kDefaultBackColor = 0x80000005;   // window background
+inline constexpr ColorValue kDefaultTextColor = 0x80000008;     // window text
+inline constexpr ColorValue kDefaultBackColor = 0x80000005;     // window background
 inline constexpr ColorValue kAbsentLineBackColor = 0x8000000F;  // button face
-inline constexpr ColorValue kChangedColor = 0x0000009F;       // dark red, RGB(159, 0, 0)
-inline constexpr ColorValue kOneSidedColor = 0x00A00000;      // dark blue, RGB(0, 0, 160)
+inline constexpr ColorValue kChangedColor = 0x0000009F;         // dark red, RGB(159, 0, 0)
+inline constexpr ColorValue kOneSidedColor = 0x00A00000;        // dark blue, RGB(0, 0, 160)
 
 inline constexpr std::int32_t kHeaderColumn = 0;
 inline constexpr std::int32_t kTextColumn = 1;

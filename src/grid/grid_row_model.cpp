@@ -95,7 +95,8 @@ void GridRowModel::SetBackColor(ColorValue color, std::int32_t row, std::int32_t
   CellsChanged(row, row2, kTextModelColumn, kTextModelColumn);
 }
 
-void GridRowModel::CellsChanged(std::int32_t row, std::int32_t row2, int firstColumn, int lastColumn) {
+void GridRowModel::CellsChanged(std::int32_t row, std::int32_t row2, int firstColumn,
+                                int lastColumn) {
   // Rows not yet announced are read afresh when their batch is.
   const std::int32_t last = std::min(row2, announced_);
   if (row > last) {
@@ -104,9 +105,13 @@ void GridRowModel::CellsChanged(std::int32_t row, std::int32_t row2, int firstCo
   emit dataChanged(index(row - 1, firstColumn), index(last - 1, lastColumn));
 }
 
-int GridRowModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : announced_; }
+int GridRowModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : announced_;
+}
 
-int GridRowModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
+int GridRowModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : columns_;
+}
 
 QVariant GridRowModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= announced_) {
@@ -134,7 +139,8 @@ QVariant GridRowModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GridRowModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Vertical || role != Qt::DisplayRole || section < 0 || section >= announced_) {
+  if (orientation != Qt::Vertical || role != Qt::DisplayRole || section < 0 ||
+      section >= announced_) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
   return ShownText(rows_.HeaderText(section + 1));

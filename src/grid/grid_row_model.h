@@ -47,7 +47,8 @@ class GridRowModel : public QAbstractTableModel {
   [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
   [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
   [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
-  [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                    int role) const override;
   [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  private:

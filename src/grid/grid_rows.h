@@ -72,8 +72,12 @@ class GridRows {
   };
 
   [[nodiscard]] Row& At(std::int32_t row) { return rows_[static_cast<std::size_t>(row - 1)]; }
-  [[nodiscard]] const Row& At(std::int32_t row) const { return rows_[static_cast<std::size_t>(row - 1)]; }
-  [[nodiscard]] std::string_view View(Span span) const { return arena_.View(span.offset, span.length); }
+  [[nodiscard]] const Row& At(std::int32_t row) const {
+    return rows_[static_cast<std::size_t>(row - 1)];
+  }
+  [[nodiscard]] std::string_view View(Span span) const {
+    return arena_.View(span.offset, span.length);
+  }
   [[nodiscard]] Span Store(std::string_view text);
   [[nodiscard]] ColorSlotIndex ColorSlot(ColorValue color);
   void ShareCopy(Row& r, std::int32_t row);

@@ -10,8 +10,8 @@
 #include <stdexcept>
 
 #include "grid/cell_delegate.h"
-#include "ui/display_text.h"
 #include "grid/grid_row_model.h"
+#include "ui/display_text.h"
 #include "ui/units.h"
 
 namespace qfc {
@@ -23,7 +23,9 @@ constexpr int kRowPadding = 4;
 // Header width until the fill sizes it: room for a few digits.
 constexpr double kInitialHeaderTwips = 600;
 
-[[nodiscard]] int ModelColumn(std::int32_t gridColumn) { return std::max(gridColumn, kTextColumn) - 1; }
+[[nodiscard]] int ModelColumn(std::int32_t gridColumn) {
+  return std::max(gridColumn, kTextColumn) - 1;
+}
 
 }  // namespace
 
@@ -71,7 +73,8 @@ ResultGrid::ResultGrid(int side, QWidget* parent)
       events_->GridCellClick(side_, kHeaderColumn, section + 1);
     }
   });
-  connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &ResultGrid::ActiveCellMoved);
+  connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &ResultGrid::ActiveCellMoved);
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ResultGrid::ScrolledTo);
 }
 
@@ -225,7 +228,9 @@ bool ResultGrid::IsCellSelected(std::int32_t col, std::int32_t row) const {
 
 void ResultGrid::SetFocus() { setFocus(Qt::OtherFocusReason); }
 
-bool ResultGrid::HasFocus() const { return hasFocus() || (editor_ != nullptr && editor_->hasFocus()); }
+bool ResultGrid::HasFocus() const {
+  return hasFocus() || (editor_ != nullptr && editor_->hasFocus());
+}
 
 void ResultGrid::BeginEdit() {
   CatchUp();
@@ -276,7 +281,8 @@ void ResultGrid::EditorTextEdited(const QString& text) {
   if (editorRow_ < 1 || editorRow_ > RowCount()) {
     return;
   }
-  model_->SetCellText(kTextColumn, editorRow_, BytesOfShownText(text, model_->Rows().Text(editorRow_)));
+  model_->SetCellText(kTextColumn, editorRow_,
+                      BytesOfShownText(text, model_->Rows().Text(editorRow_)));
   if (events_ != nullptr) {
     events_->GridCellTextChange(side_, kTextColumn, editorRow_);
   }
@@ -310,7 +316,8 @@ void ResultGrid::ReportBlockSelection() {
   if (range.height() * range.width() < 2) {
     return;
   }
-  events_->GridBlockSelect(side_, range.left() + 1, range.top() + 1, range.right() + 1, range.bottom() + 1);
+  events_->GridBlockSelect(side_, range.left() + 1, range.top() + 1, range.right() + 1,
+                           range.bottom() + 1);
 }
 
 void ResultGrid::mouseReleaseEvent(QMouseEvent* event) {
@@ -326,7 +333,8 @@ void ResultGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 bool ResultGrid::eventFilter(QObject* watched, QEvent* event) {
-  const bool headerRelease = watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonRelease;
+  const bool headerRelease =
+      watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonRelease;
   const bool handled = QTableView::eventFilter(watched, event);
   if (headerRelease) {
     // Row selections made on the header end here; the header has seen the

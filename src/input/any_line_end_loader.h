@@ -2,10 +2,10 @@
 // ends, are text; a pair is binary exactly when either file holds a NUL byte.
 #pragma once
 
+#include "core/progress.h"
 #include "input/input_file.h"
 #include "input/loaded_text.h"
 #include "input/loader.h"
-#include "core/progress.h"
 
 namespace qfc {
 

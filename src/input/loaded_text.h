@@ -2,9 +2,9 @@
 // of each side's whole file.
 #pragma once
 
+#include "core/side.h"
 #include "input/line_index.h"
 #include "input/line_list.h"
-#include "core/side.h"
 
 namespace qfc {
 

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "ui/platform.h"
 #include "core/side.h"
 #include "grid/grid.h"
+#include "ui/platform.h"
 
 class QMainWindow;
 class QToolBar;

@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "ui/platform.h"
 #include "core/side.h"
 #include "grid/grid.h"
+#include "ui/platform.h"
 
 namespace qfc {
 

@@ -8,10 +8,10 @@
 #include <QString>
 #include <string>
 
-#include "ui/platform.h"
 #include "core/side.h"
 #include "navigation/find_settings.h"
 #include "navigation/text_search.h"
+#include "ui/platform.h"
 
 class QCheckBox;
 class QCloseEvent;

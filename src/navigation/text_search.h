@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
-#include "ui/platform.h"
 #include "core/side.h"
-#include "navigation/find_settings.h"
 #include "grid/grid.h"
+#include "navigation/find_settings.h"
+#include "ui/platform.h"
 
 namespace qfc {
 

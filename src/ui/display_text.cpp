@@ -46,7 +46,8 @@ QString ShownText(std::string_view bytes) {
 }
 
 std::string BytesOfShownText(const QString& shown, std::string_view original) {
-  const QByteArray bytes = (!ShownAsUtf8(original) && FitsLatin1(shown)) ? shown.toLatin1() : shown.toUtf8();
+  const QByteArray bytes =
+      (!ShownAsUtf8(original) && FitsLatin1(shown)) ? shown.toLatin1() : shown.toUtf8();
   return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
@@ -57,7 +58,8 @@ int ShownPosition(std::string_view bytes, int bytePosition) {
   }
   int units = 0;
   for (int i = 0; i < end;) {
-    const int length = SequenceLength(static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]));
+    const int length =
+        SequenceLength(static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]));
     units += length == kSurrogatePairSequence ? 2 : 1;
     i += length;
   }

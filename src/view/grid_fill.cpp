@@ -15,7 +15,8 @@ constexpr std::string_view kHeaderSlack = "WW";
 
 }  // namespace
 
-GridFill::GridFill(PerSide<Grid*> grids, TextWidth textWidth) : grids_(grids), textWidth_(std::move(textWidth)) {}
+GridFill::GridFill(PerSide<Grid*> grids, TextWidth textWidth)
+    : grids_(grids), textWidth_(std::move(textWidth)) {}
 
 void GridFill::InitGrid(Side side) {
   Grid& grid = *grids_[side];

@@ -13,11 +13,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/side.h"
 #include "engine/result_rows.h"
 #include "engine/row_sink.h"
-#include "input/line_list.h"
-#include "core/side.h"
 #include "grid/grid.h"
+#include "input/line_list.h"
 
 namespace qfc {
 

@@ -28,12 +28,13 @@ class GridSynchronizer : public GridEvents {
   void SetResetSearch(std::function<void()> resetSearch) { resetSearch_ = std::move(resetSearch); }
 
   void GridCellClick(int side, std::int32_t col, std::int32_t row) override;
-  void GridActiveCellMove(int side, std::int32_t col, std::int32_t row, std::int32_t newCol, std::int32_t newRow,
-                          bool& cancel) override;
+  void GridActiveCellMove(int side, std::int32_t col, std::int32_t row, std::int32_t newCol,
+                          std::int32_t newRow, bool& cancel) override;
   void GridTopRowChange(int side, std::int32_t oldLeft, std::int32_t oldTop, std::int32_t newLeft,
                         std::int32_t newTop) override;
   void GridCellTextChange(int side, std::int32_t col, std::int32_t row) override;
-  void GridBlockSelect(int side, std::int32_t col, std::int32_t row, std::int32_t col2, std::int32_t row2) override;
+  void GridBlockSelect(int side, std::int32_t col, std::int32_t row, std::int32_t col2,
+                       std::int32_t row2) override;
 
  private:
   [[nodiscard]] Grid& At(int side) const;

@@ -12,13 +12,13 @@
 #include <stdexcept>
 #include <utility>
 
-#include "ui/platform.h"
-#include "ui/display_text.h"
-#include "view/grid_fill.h"
-#include "view/grid_synchronizer.h"
 #include "grid/palette_color.h"
 #include "grid/result_grid.h"
+#include "ui/display_text.h"
+#include "ui/platform.h"
 #include "ui/units.h"
+#include "view/grid_fill.h"
+#include "view/grid_synchronizer.h"
 
 namespace qfc {
 

@@ -13,10 +13,10 @@
 #include <memory>
 #include <string>
 
-#include "engine/row_sink.h"
-#include "input/line_list.h"
 #include "core/side.h"
+#include "engine/row_sink.h"
 #include "grid/grid.h"
+#include "input/line_list.h"
 
 class QLabel;
 class QLineEdit;

@@ -54,14 +54,14 @@ TEST_P(CoverageTest, HoldsExactlyForCompleteRows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CoverageTest,
-    testing::Values(
-        CoverageCase{"EmptyFiles", {}, {{0, 0}}, true},
-        CoverageCase{"MatchesAndOneSided", {{1, kNoLine}, {2, 1}, {kNoLine, 2}}, {{2, 2}}, true},
-        CoverageCase{"LineMissing", {{1, 1}}, {{2, 1}}, false},
-        CoverageCase{"LineTwice", {{1, 1}, {1, 2}}, {{1, 2}}, false},
-        CoverageCase{"OutOfOrder", {{2, 1}, {1, 2}}, {{2, 2}}, false},
-        CoverageCase{"RowWithoutLines", {{1, 1}, {kNoLine, kNoLine}}, {{1, 1}}, false},
-        CoverageCase{"LinesBeyondTheFile", {{1, 1}, {2, kNoLine}}, {{1, 1}}, false}),
+    testing::Values(CoverageCase{"EmptyFiles", {}, {{0, 0}}, true},
+                    CoverageCase{
+                        "MatchesAndOneSided", {{1, kNoLine}, {2, 1}, {kNoLine, 2}}, {{2, 2}}, true},
+                    CoverageCase{"LineMissing", {{1, 1}}, {{2, 1}}, false},
+                    CoverageCase{"LineTwice", {{1, 1}, {1, 2}}, {{1, 2}}, false},
+                    CoverageCase{"OutOfOrder", {{2, 1}, {1, 2}}, {{2, 2}}, false},
+                    CoverageCase{"RowWithoutLines", {{1, 1}, {kNoLine, kNoLine}}, {{1, 1}}, false},
+                    CoverageCase{"LinesBeyondTheFile", {{1, 1}, {2, kNoLine}}, {{1, 1}}, false}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

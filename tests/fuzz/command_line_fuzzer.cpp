@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& text = error.Description();
     if (error.Source() != qfc::kCommandLineSource) std::abort();
     if (text != qfc::kMarkersMissing && text != qfc::kMissingFileTexts[qfc::Side::Left] &&
-        text != qfc::kMissingFileTexts[qfc::Side::Right] &&
-        text != "Overflow" && !text.starts_with("Unknown line-end mode: ")) {
+        text != qfc::kMissingFileTexts[qfc::Side::Right] && text != "Overflow" &&
+        !text.starts_with("Unknown line-end mode: ")) {
       std::abort();
     }
   }

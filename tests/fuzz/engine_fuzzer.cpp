@@ -12,11 +12,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/progress.h"
 #include "engine/compare_lines.h"
 #include "engine/crossing_removal.h"
 #include "engine/crossing_removal_reference.h"
 #include "engine/result_rows.h"
-#include "core/progress.h"
 
 namespace {
 
@@ -38,9 +38,9 @@ class RowCollector final : public qfc::RowSink {
   qfc::PairList rows;
 };
 
-constexpr std::string_view kVocabulary[] = {
-    "alpha", "Alpha", "beta", "gamma", "delta", "", "   ", "{", "}", "x = 1;", "X = 1;", "\ty", "    y",
-    "epsilon", "zeta", "eta"};
+constexpr std::string_view kVocabulary[] = {"alpha", "Alpha",   "beta", "gamma",  "delta",  "",
+                                            "   ",   "{",       "}",    "x = 1;", "X = 1;", "\ty",
+                                            "    y", "epsilon", "zeta", "eta"};
 
 void FuzzAlignment(const std::uint8_t* data, std::size_t size) {
   qfc::LoadedText text;

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "input/loader.h"
 #include "core/progress.h"
+#include "input/loader.h"
 
 namespace {
 
@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view rest(reinterpret_cast<const char*>(data) + 2, size - 2);
   const std::size_t split = (data[0] | (data[1] << 8)) % (rest.size() + 1);
   const qfc::PerSide<std::string_view> bytes{{rest.substr(0, split), rest.substr(split)}};
-  const qfc::PerSide<MemoryFile> files{{MemoryFile(bytes[qfc::Side::Left]), MemoryFile(bytes[qfc::Side::Right])}};
+  const qfc::PerSide<MemoryFile> files{
+      {MemoryFile(bytes[qfc::Side::Left]), MemoryFile(bytes[qfc::Side::Right])}};
 
   QuietProgress progress;
   qfc::LoadedText text;

@@ -13,11 +13,11 @@
 #include <optional>
 #include <utility>
 
+#include "grid/result_grid.h"
 #include "input/line_list.h"
 #include "navigation/commands.h"
 #include "support/platform_double.h"
 #include "view/grid_fill.h"
-#include "grid/result_grid.h"
 
 namespace qfc {
 namespace {

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "grid/result_grid.h"
 #include "input/line_list.h"
 #include "view/main_window.h"
-#include "grid/result_grid.h"
 
 namespace qfc::test {
 
