@@ -9,40 +9,37 @@
 #include <string>
 #include <string_view>
 
-<<<<<<< HEAD
+#include "core/progress.h"
+#include "core/side.h"
 #include "input/input_file.h"
 #include "input/line_end_mode.h"
 #include "input/line_end_splitter.h"
-    =======
-#include "core/progress.h"
-#include "core/side.h"
-    >>>>>>> 32c0a79 (clang-format over the moved files: includes sorted by folder)
 #include "input/load_failure.h"
 #include "input/loaded_text.h"
 
-    namespace qfc {
+namespace qfc {
 
-  inline constexpr std::string_view kBinaryDifferVerdict = "Binary Files Differ!";
-  inline constexpr std::string_view kBinaryIdenticalVerdict = "Binary Files are Identical!";
+inline constexpr std::string_view kBinaryDifferVerdict = "Binary Files Differ!";
+inline constexpr std::string_view kBinaryIdenticalVerdict = "Binary Files are Identical!";
 
-  struct LoadOutcome {
-    bool binaryMode = false;
-    bool differ = false;                 // meaningful only when binaryMode
-    std::optional<std::string> failure;  // description, for the failure message
-    // Each file's line ends; counted under LineEndMode::Any only.
-    PerSide<LineEnds> lineEnds;
-    // The binary verdict: kBinaryDifferVerdict or kBinaryIdenticalVerdict.
-    [[nodiscard]] std::string_view Verdict() const {
-      return differ ? kBinaryDifferVerdict : kBinaryIdenticalVerdict;
-    }
-  };
+struct LoadOutcome {
+  bool binaryMode = false;
+  bool differ = false;                 // meaningful only when binaryMode
+  std::optional<std::string> failure;  // description, for the failure message
+  // Each file's line ends; counted under LineEndMode::Any only.
+  PerSide<LineEnds> lineEnds;
+  // The binary verdict: kBinaryDifferVerdict or kBinaryIdenticalVerdict.
+  [[nodiscard]] std::string_view Verdict() const {
+    return differ ? kBinaryDifferVerdict : kBinaryIdenticalVerdict;
+  }
+};
 
-  // Loads the pair of open `files` into `text` (cleared first), under `mode`.
-  // Calls InitProgress(kAnalysisPhase), SetProgress and Canceled while it
-  // reads, and SetProgComplete once the pair turned out binary. On a failure
-  // it returns at once with `failure` set, keeping the mode and the lines as
-  // far as they got. Both files must exist (InputFile::Exists).
-  [[nodiscard]] LoadOutcome LoadFiles(PerSide<InputFile> & files, LineEndMode mode,
-                                      Progress & progress, LoadedText & text);
+// Loads the pair of open `files` into `text` (cleared first), under `mode`.
+// Calls InitProgress(kAnalysisPhase), SetProgress and Canceled while it
+// reads, and SetProgComplete once the pair turned out binary. On a failure
+// it returns at once with `failure` set, keeping the mode and the lines as
+// far as they got. Both files must exist (InputFile::Exists).
+[[nodiscard]] LoadOutcome LoadFiles(PerSide<InputFile>& files, LineEndMode mode, Progress& progress,
+                                    LoadedText& text);
 
 }  // namespace qfc

@@ -13,41 +13,37 @@
 #include <vector>
 
 #include "core/huge_page_allocator.h"
-<<<<<<< HEAD
 #include "input/input_file.h"
-    =======
-#include "input/file_handle.h"
-    >>>>>>> 32c0a79 (clang-format over the moved files: includes sorted by folder)
 
-    namespace qfc {
+namespace qfc {
 
-  class TextReader {
-   public:
-    // Reads `file` from its start, at most `limit` bytes, so that a file that
-    // grows while it is read still ends where it was measured. The file must
-    // outlive the reader's use.
-    void Open(InputFile& file, std::uint64_t limit);
-    void Close();
+class TextReader {
+ public:
+  // Reads `file` from its start, at most `limit` bytes, so that a file that
+  // grows while it is read still ends where it was measured. The file must
+  // outlive the reader's use.
+  void Open(InputFile& file, std::uint64_t limit);
+  void Close();
 
-    // True when no further line can be read. May read from the file.
-    [[nodiscard]] bool AtEndOfStream();
+  // True when no further line can be read. May read from the file.
+  [[nodiscard]] bool AtEndOfStream();
 
-    // The next line without its line end, valid until the next call. At the
-    // end of the stream it answers an empty line; ask AtEndOfStream first.
-    [[nodiscard]] std::string_view ReadLine();
+  // The next line without its line end, valid until the next call. At the
+  // end of the stream it answers an empty line; ask AtEndOfStream first.
+  [[nodiscard]] std::string_view ReadLine();
 
-   private:
-    // Moves the unread bytes to the front, grows the buffer when they fill it,
-    // and reads more; false when the file gave nothing more.
-    [[nodiscard]] bool Refill();
+ private:
+  // Moves the unread bytes to the front, grows the buffer when they fill it,
+  // and reads more; false when the file gave nothing more.
+  [[nodiscard]] bool Refill();
 
-    InputFile* file_ = nullptr;
-    std::uint64_t offset_ = 0;  // where the next read starts in the file
-    std::vector<char, HugePageAllocator<char>> buffer_;
-    std::size_t begin_ = 0;  // first unread byte
-    std::size_t end_ = 0;    // one past the last byte in the buffer
-    std::uint64_t unreadLimit_ = 0;
-    bool exhausted_ = false;
-  };
+  InputFile* file_ = nullptr;
+  std::uint64_t offset_ = 0;  // where the next read starts in the file
+  std::vector<char, HugePageAllocator<char>> buffer_;
+  std::size_t begin_ = 0;  // first unread byte
+  std::size_t end_ = 0;    // one past the last byte in the buffer
+  std::uint64_t unreadLimit_ = 0;
+  bool exhausted_ = false;
+};
 
 }  // namespace qfc
