@@ -14,12 +14,13 @@ window_packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core librsvg2-bin
 )
 # GoogleTest; clang and its sanitizer runtime for the fuzzers; GNU diff and
-# patch, time and strace for the checks and benchmarks; Xvfb and xdotool for
+# patch, time and strace for the checks and benchmarks; git for the test of
+# quorvelin-diff as git's difftool and external diff; Xvfb and xdotool for
 # the responsiveness check; the validators, man, file (for dpkg-shlibdeps in
 # CPack) and lintian for the install check.
 test_packages=(
   libgtest-dev clang libclang-rt-14-dev
-  diffutils patch time strace xvfb xdotool
+  diffutils patch time strace git xvfb xdotool
   desktop-file-utils appstream man-db file lintian
 )
 

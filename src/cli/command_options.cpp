@@ -24,6 +24,7 @@ namespace {
 CommandOptions ParseCommandOptions(std::span<const std::string_view> args) {
   CommandOptions options;
   std::vector<std::string_view> operands;
+  std::vector<std::string_view> labels;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
@@ -39,6 +40,14 @@ CommandOptions ParseCommandOptions(std::span<const std::string_view> args) {
       return options;
     } else if (arg == "--rows") {
       options.rows = true;
+    } else if (arg == "--label" || arg.starts_with("--label=")) {
+      if (labels.size() == 2) return Misuse("too many file label options");
+      if (arg == "--label") {
+        if (i + 1 == args.size()) return Misuse("option '--label' requires an argument");
+        labels.push_back(args[++i]);
+      } else {
+        labels.push_back(arg.substr(std::string_view("--label=").size()));
+      }
     } else if (arg.starts_with(kLineEndOption)) {
       const std::string_view value = arg.substr(kLineEndOption.size());
       const std::optional<LineEndMode> mode = LineEndModeNamed(value);
@@ -68,8 +77,11 @@ CommandOptions ParseCommandOptions(std::span<const std::string_view> args) {
   if (operands.size() == 1)
     return Misuse("missing operand after '" + std::string(operands[0]) + "'");
   if (operands.size() > 2) return Misuse("extra operand '" + std::string(operands[2]) + "'");
-  options.paths[Side::Left] = operands[0];
-  options.paths[Side::Right] = operands[1];
+  for (Side side : kBothSides) {
+    options.paths[side] = operands[Index(side)];
+    options.labels[side] =
+        Index(side) < labels.size() ? labels[Index(side)] : operands[Index(side)];
+  }
   return options;
 }
 

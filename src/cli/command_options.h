@@ -1,5 +1,6 @@
 // The command line of quorvelin-diff:
-//   quorvelin-diff [--rows] [-U N] [--eol=crlf|any] LEFT RIGHT | --help | --version
+//   quorvelin-diff [--rows] [-U N] [--eol=crlf|any] [--label L [--label R]] LEFT RIGHT
+//   quorvelin-diff --help | --version
 #pragma once
 
 #include <span>
@@ -21,12 +22,16 @@ struct CommandOptions {
   int context = 3;    // context lines of the unified diff
   LineEndMode lineEnds = LineEndMode::CrLf;
   PerSide<std::string> paths;
+  // The names the unified diff gives the files, given by --label, left first;
+  // the paths where none was given.
+  PerSide<std::string> labels;
   std::string misuse;  // what is wrong with the command line, for Misuse
 };
 
 // `args` without the program name. "-U N", "-UN" and "--unified=N" set the
-// context; "--eol=VALUE" the line-end mode (the last one counts); "--" ends
-// the options.
+// context; "--eol=VALUE" the line-end mode (the last one counts); "--label L"
+// or "--label=L", up to twice, the left and then the right file's name in the
+// unified diff; "--" ends the options.
 [[nodiscard]] CommandOptions ParseCommandOptions(std::span<const std::string_view> args);
 
 }  // namespace qfc::cli

@@ -32,7 +32,7 @@ constexpr std::string_view kAgainst = " against ";
 
 // The usage text around the product's title.
 constexpr std::string_view kUsageHead =
-    "Usage: quorvelin-diff [--rows] [-U N] [--eol=crlf|any] LEFT RIGHT\n"
+    "Usage: quorvelin-diff [--rows] [-U N] [--eol=crlf|any] [--label L [--label R]] LEFT RIGHT\n"
     "Compare two text files line by line as ";
 constexpr std::string_view kUsageBody =
     " aligns them.\n"
@@ -45,6 +45,8 @@ constexpr std::string_view kUsageBody =
     "                      the verdict; KIND is = (equal), ! (changed), < (left\n"
     "                      only) or > (right only), and a missing line is -1\n"
     "  -U N, --unified=N   show N lines of context in the unified diff (default 3)\n"
+    "      --label NAME    name the left file NAME in the unified diff; given\n"
+    "                      twice, the second names the right file\n"
     "      --help          show this help and exit\n"
     "      --version       show the version and exit\n"
     "\n"
@@ -137,7 +139,8 @@ void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
   if (options.rows) {
     WriteRowListing(rows, kinds, output);
   } else {
-    const PerSide<std::string_view> labels{{options.paths[Side::Left], options.paths[Side::Right]}};
+    const PerSide<std::string_view> labels{
+        {options.labels[Side::Left], options.labels[Side::Right]}};
     PerSide<std::int32_t> openLastLine{};
     for (Side side : kBothSides) {
       if (anyLineEnds && outcome.lineEnds[side].lastLineOpen)

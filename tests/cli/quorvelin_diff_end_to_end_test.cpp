@@ -147,6 +147,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, QuorvelinDiff, ::testing::Values(
          kMissing + "Right side file location does not exist.\n"},
     Case{"Misuse", "--bogus", "x\r\n", "x\r\n", 2, "", "quorvelin-diff: unrecognized option "
          "'--bogus'\nTry 'quorvelin-diff --help' for more information.\n"},
+    Case{"LabelsNameTheFiles", "--label a/x.c --label=b/x.c -U 0", Crlf({"p", "q"}),
+         Crlf({"p", "r"}), 1, "--- a/x.c\n+++ b/x.c\n@@ -2 +2 @@\n-q\n+r\n", ""},
+    Case{"OneLabelNamesTheLeftFile", "--label old -U 0", Crlf({"q"}), Crlf({"r"}), 1,
+         "--- old\n+++ right.txt\n@@ -1 +1 @@\n-q\n+r\n", ""},
+    Case{"ThreeLabels", "--label a --label b --label c", "x\r\n", "x\r\n", 2, "",
+         "quorvelin-diff: too many file label options\nTry 'quorvelin-diff --help' for more "
+         "information.\n"},
     Case{"UnknownLineEndMode", "--eol=lf", "x\n", "x\n", 2, "",
          kMissing + "Unknown line-end mode: lf.\n"},
     Case{"AnyRowsLineEndsOnlyDiffer", "--eol=any --rows", "a\nb\n", "a\r\nb\r\n", 0,
