@@ -19,6 +19,15 @@ namespace {
   return options;
 }
 
+constexpr std::string_view kColorOption = "--color";
+
+[[nodiscard]] std::optional<ColorWhen> ColorWhenNamed(std::string_view name) {
+  if (name == "auto") return ColorWhen::Auto;
+  if (name == "always") return ColorWhen::Always;
+  if (name == "never") return ColorWhen::Never;
+  return std::nullopt;
+}
+
 }  // namespace
 
 CommandOptions ParseCommandOptions(std::span<const std::string_view> args) {
@@ -48,6 +57,15 @@ CommandOptions ParseCommandOptions(std::span<const std::string_view> args) {
       } else {
         labels.push_back(arg.substr(std::string_view("--label=").size()));
       }
+    } else if (arg == "--word-diff") {
+      options.wordDiff = true;
+    } else if (arg == kColorOption) {
+      options.color = ColorWhen::Auto;
+    } else if (arg.starts_with(kColorOption) && arg[kColorOption.size()] == '=') {
+      const std::string_view value = arg.substr(kColorOption.size() + 1);
+      const std::optional<ColorWhen> when = ColorWhenNamed(value);
+      if (!when) return Misuse("invalid argument '" + std::string(value) + "' for '--color'");
+      options.color = *when;
     } else if (arg.starts_with(kLineEndOption)) {
       const std::string_view value = arg.substr(kLineEndOption.size());
       const std::optional<LineEndMode> mode = LineEndModeNamed(value);
@@ -83,6 +101,20 @@ CommandOptions ParseCommandOptions(std::span<const std::string_view> args) {
         Index(side) < labels.size() ? labels[Index(side)] : operands[Index(side)];
   }
   return options;
+}
+
+bool UseColor(const CommandOptions& options, bool outputIsTerminal) {
+  switch (options.color) {
+    case ColorWhen::Always:
+      return true;
+    case ColorWhen::Never:
+      return false;
+    case ColorWhen::Auto:
+      return outputIsTerminal;
+    case ColorWhen::Unset:
+      break;
+  }
+  return options.wordDiff && outputIsTerminal;
 }
 
 }  // namespace qfc::cli

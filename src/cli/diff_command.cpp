@@ -32,7 +32,8 @@ constexpr std::string_view kAgainst = " against ";
 
 // The usage text around the product's title.
 constexpr std::string_view kUsageHead =
-    "Usage: quorvelin-diff [--rows] [-U N] [--eol=crlf|any] [--label L [--label R]] LEFT RIGHT\n"
+    "Usage: quorvelin-diff [--rows] [-U N] [--eol=crlf|any] [--label L [--label R]]\n"
+    "                      [--word-diff] [--color[=WHEN]] LEFT RIGHT\n"
     "Compare two text files line by line as ";
 constexpr std::string_view kUsageBody =
     " aligns them.\n"
@@ -47,6 +48,12 @@ constexpr std::string_view kUsageBody =
     "  -U N, --unified=N   show N lines of context in the unified diff (default 3)\n"
     "      --label NAME    name the left file NAME in the unified diff; given\n"
     "                      twice, the second names the right file\n"
+    "      --word-diff     mark the characters that differ inside each changed\n"
+    "                      line: [-..-] in its - line, {+..+} in its + line, or\n"
+    "                      reverse video when coloured\n"
+    "      --color[=WHEN]  colour the unified diff: always, never or auto (when\n"
+    "                      standard output is a terminal); without it, auto with\n"
+    "                      --word-diff and never otherwise\n"
     "      --help          show this help and exit\n"
     "      --version       show the version and exit\n"
     "\n"
@@ -93,7 +100,7 @@ void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
 }
 
 [[nodiscard]] int Compare(const CommandOptions& options, std::FILE* out, std::FILE* err,
-                          bool showProgress) {
+                          bool showProgress, bool outputIsTerminal) {
   // Each file is opened once; the loader reads the very file checked here.
   PerSide<InputFile> files;
   for (Side side : kBothSides) {
@@ -146,7 +153,9 @@ void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
       if (anyLineEnds && outcome.lineEnds[side].lastLineOpen)
         openLastLine[side] = text.lines[side].Count();
     }
-    WriteUnifiedDiff(rows, kinds, text.lines, labels, openLastLine, options.context, output);
+    const DiffStyle style{options.wordDiff, UseColor(options, outputIsTerminal)};
+    WriteUnifiedDiff(rows, kinds, text.lines, labels, openLastLine, options.context, style,
+                     output);
   }
   if (anyLineEnds && !differ) WriteLineEndsDiffer(outcome.lineEnds, output);
   return Finish(output, err, differ ? kExitDiffer : kExitIdentical);
@@ -155,7 +164,7 @@ void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
 }  // namespace
 
 int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out, std::FILE* err,
-                   bool showProgress) {
+                   bool showProgress, bool outputIsTerminal) {
   const CommandOptions options = ParseCommandOptions(args);
   switch (options.action) {
     case CommandAction::Misuse:
@@ -183,7 +192,7 @@ int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out, std::
     case CommandAction::Compare:
       break;
   }
-  return Compare(options, out, err, showProgress);
+  return Compare(options, out, err, showProgress, outputIsTerminal);
 }
 
 }  // namespace qfc::cli

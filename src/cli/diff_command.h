@@ -15,8 +15,9 @@ inline constexpr int kExitDiffer = 1;
 inline constexpr int kExitTrouble = 2;
 
 // `args` without the program name. Progress goes to `err` when
-// `showProgress`; results to `out`, errors to `err`.
+// `showProgress`; results to `out`, errors to `err`. `outputIsTerminal`
+// tells "--color=auto" whether to colour.
 [[nodiscard]] int RunDiffCommand(std::span<const std::string_view> args, std::FILE* out,
-                                 std::FILE* err, bool showProgress);
+                                 std::FILE* err, bool showProgress, bool outputIsTerminal);
 
 }  // namespace qfc::cli

@@ -9,5 +9,6 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  return qfc::cli::RunDiffCommand(args, stdout, stderr, ::isatty(STDERR_FILENO) == 1);
+  return qfc::cli::RunDiffCommand(args, stdout, stderr, ::isatty(STDERR_FILENO) == 1,
+                                  ::isatty(STDOUT_FILENO) == 1);
 }

@@ -10,8 +10,23 @@
 #include <cstddef>
 #include <vector>
 
+#include "engine/character_diff.h"
+
 namespace qfc::cli {
 namespace {
+
+// diff's default colours: bold file names, cyan hunk headers, red removed
+// and green added lines; marked characters in reverse video.
+constexpr std::string_view kBold = "\x1b[1m";
+constexpr std::string_view kCyan = "\x1b[36m";
+constexpr PerSide<std::string_view> kLineColor{{"\x1b[31m", "\x1b[32m"}};
+constexpr std::string_view kReverse = "\x1b[7m";
+constexpr std::string_view kReverseOff = "\x1b[27m";
+constexpr std::string_view kReset = "\x1b[0m";
+// The brackets of a marked run without colour, as git's word diff writes them.
+constexpr PerSide<std::string_view> kMarkOpen{{"[-", "{+"}};
+constexpr PerSide<std::string_view> kMarkClose{{"-]", "+}"}};
+constexpr PerSide<char> kLineMark{{'-', '+'}};
 
 // The last line number of each side before a row, kept while the rows are
 // walked from the top.
@@ -44,14 +59,41 @@ void WriteRange(std::int32_t lastBefore, std::int32_t count, OutputBuffer& out) 
   if (count != 1) out.Append(',').Append(count);
 }
 
-// The texts of the two files and their last lines without a line end.
+// The texts of the two files, their last lines without a line end, and how
+// to write them.
 struct Files {
   const PerSide<LineList>& lines;
   const PerSide<std::int32_t>& openLastLine;
+  const DiffStyle& style;
 };
 
-void WriteLine(char mark, const Files& files, Side side, std::int32_t lineNo, OutputBuffer& out) {
-  out.Append(mark).Append(files.lines[side].Line(lineNo)).Append('\n');
+void WriteContextLine(const Files& files, std::int32_t lineNo, OutputBuffer& out) {
+  out.Append(' ').Append(files.lines[Side::Left].Line(lineNo)).Append('\n');
+  if (lineNo == files.openLastLine[Side::Left]) out.Append(kNoNewlineMarker).Append('\n');
+}
+
+void WriteMarked(std::string_view text, Side side, std::span<const ByteRun> runs,
+                 const DiffStyle& style, OutputBuffer& out) {
+  std::size_t at = 0;
+  for (const ByteRun& run : runs) {
+    const auto start = static_cast<std::size_t>(run.start);
+    out.Append(text.substr(at, start - at));
+    out.Append(style.color ? kReverse : kMarkOpen[side]);
+    out.Append(text.substr(start, static_cast<std::size_t>(run.length)));
+    out.Append(style.color ? kReverseOff : kMarkClose[side]);
+    at = start + static_cast<std::size_t>(run.length);
+  }
+  out.Append(text.substr(at));
+}
+
+// A "-" or "+" line; `runs` are its marked characters.
+void WriteChangedLine(const Files& files, Side side, std::int32_t lineNo,
+                      std::span<const ByteRun> runs, OutputBuffer& out) {
+  if (files.style.color) out.Append(kLineColor[side]);
+  out.Append(kLineMark[side]);
+  WriteMarked(files.lines[side].Line(lineNo), side, runs, files.style, out);
+  if (files.style.color) out.Append(kReset);
+  out.Append('\n');
   if (lineNo == files.openLastLine[side]) out.Append(kNoNewlineMarker).Append('\n');
 }
 
@@ -63,24 +105,37 @@ void WriteHunk(std::span<const LinePair> rows, std::span<const RowKind> kinds, c
       if (row.HasLine(side)) ++counts[side];
     }
   }
+  if (files.style.color) out.Append(kCyan);
   out.Append("@@ -");
   WriteRange(before.Last(Side::Left), counts[Side::Left], out);
   out.Append(" +");
   WriteRange(before.Last(Side::Right), counts[Side::Right], out);
-  out.Append(" @@\n");
+  out.Append(" @@");
+  if (files.style.color) out.Append(kReset);
+  out.Append('\n');
 
+  std::vector<ChangedRuns> marks;
   for (std::size_t r = 0; r < rows.size();) {
     if (!IsDifference(kinds[r])) {
-      WriteLine(' ', files, Side::Left, rows[r].left, out);
+      WriteContextLine(files, rows[r].left, out);
       ++r;
       continue;
     }
     std::size_t runEnd = r;
     while (runEnd < rows.size() && IsDifference(kinds[runEnd])) ++runEnd;
-    for (const Side side : kBothSides) {
-      const char mark = side == Side::Left ? '-' : '+';
+    marks.assign(runEnd - r, ChangedRuns{});
+    if (files.style.wordDiff) {
       for (std::size_t k = r; k < runEnd; ++k) {
-        if (rows[k].HasLine(side)) WriteLine(mark, files, side, rows[k][side], out);
+        if (kinds[k] != RowKind::Changed) continue;
+        marks[k - r] = DiffCharacters({{files.lines[Side::Left].Line(rows[k].left),
+                                        files.lines[Side::Right].Line(rows[k].right)}});
+      }
+    }
+    for (const Side side : kBothSides) {
+      for (std::size_t k = r; k < runEnd; ++k) {
+        if (rows[k].HasLine(side)) {
+          WriteChangedLine(files, side, rows[k][side], marks[k - r][side], out);
+        }
       }
     }
     r = runEnd;
@@ -91,7 +146,8 @@ void WriteHunk(std::span<const LinePair> rows, std::span<const RowKind> kinds, c
 
 void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> givenKinds,
                       const PerSide<LineList>& lines, const PerSide<std::string_view>& labels,
-                      const PerSide<std::int32_t>& openLastLine, int context, OutputBuffer& out) {
+                      const PerSide<std::int32_t>& openLastLine, int context,
+                      const DiffStyle& style, OutputBuffer& out) {
   // An equal row whose lines differ in having a line end is a change to patch.
   std::vector<RowKind> shownKinds;
   std::span<const RowKind> kinds = givenKinds;
@@ -105,7 +161,7 @@ void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> g
       kinds = shownKinds;
     }
   }
-  const Files files{lines, openLastLine};
+  const Files files{lines, openLastLine, style};
   const std::size_t around = static_cast<std::size_t>(std::max(context, 0));
   const std::size_t rowCount = rows.size();
   LinesBefore before(rows);
@@ -122,8 +178,12 @@ void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> g
     const std::size_t hunkStart = firstDifference - std::min(firstDifference, around);
     const std::size_t hunkEnd = std::min(rowCount, lastDifference + 1 + around);
     if (!headerWritten) {
-      out.Append("--- ").Append(labels[Side::Left]).Append('\n');
-      out.Append("+++ ").Append(labels[Side::Right]).Append('\n');
+      for (const Side side : kBothSides) {
+        if (style.color) out.Append(kBold);
+        out.Append(side == Side::Left ? "--- " : "+++ ").Append(labels[side]);
+        if (style.color) out.Append(kReset);
+        out.Append('\n');
+      }
       headerWritten = true;
     }
     before.AdvanceTo(hunkStart);

@@ -11,6 +11,14 @@ namespace qfc::cli {
 
 inline constexpr int kDefaultContext = 3;
 
+// How the unified diff is written: with the differing characters of each
+// changed row marked, as [-..-] in its "-" line and {+..+} in its "+" line
+// (in reverse video when coloured), and in diff's colours.
+struct DiffStyle {
+  bool wordDiff = false;
+  bool color = false;
+};
+
 // What GNU diff writes after a line that has no line end, the last of its file.
 inline constexpr std::string_view kNoNewlineMarker = "\\ No newline at end of file";
 
@@ -27,6 +35,7 @@ inline constexpr std::string_view kNoNewlineMarker = "\\ No newline at end of fi
 // line end is written as changed, so that patch recreates the right file.
 void WriteUnifiedDiff(std::span<const LinePair> rows, std::span<const RowKind> kinds,
                       const PerSide<LineList>& lines, const PerSide<std::string_view>& labels,
-                      const PerSide<std::int32_t>& openLastLine, int context, OutputBuffer& out);
+                      const PerSide<std::int32_t>& openLastLine, int context,
+                      const DiffStyle& style, OutputBuffer& out);
 
 }  // namespace qfc::cli

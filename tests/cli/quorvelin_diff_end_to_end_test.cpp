@@ -176,7 +176,26 @@ INSTANTIATE_TEST_SUITE_P(Cases, QuorvelinDiff, ::testing::Values(
     Case{"AnyPatchAddsTheFinalLineEnd", "--eol=any -U 1", Lf(Edited(), false), Lf(Edited()), 0,
          "", "", true},
     Case{"AnyPatchDropsTheFinalLineEnd", "--eol=any", Lf(Edited()), Lf(Numbered(), false), 1, "",
-         "", true}),
+         "", true},
+    Case{"WordDiffBracketsTheChangedWord", "--word-diff -U 0",
+         Crlf({"line 0126 alpha beta gamma", "same"}), Crlf({"line 0126 alpha BETA gamma", "same"}),
+         1, "--- left.txt\n+++ right.txt\n@@ -1 +1 @@\n-line 0126 alpha [-beta-] gamma\n"
+         "+line 0126 alpha {+BETA+} gamma\n", ""},
+    Case{"WordDiffLeavesOneSidedLinesUnmarked", "--word-diff -U 0", Crlf({"x = 10;", "a", "b"}),
+         Crlf({"x = 11;", "a", "new", "b"}), 1,
+         "--- left.txt\n+++ right.txt\n@@ -1 +1 @@\n-x = 1[-0-];\n+x = 1{+1+};\n"
+         "@@ -2,0 +3 @@\n+new\n", ""},
+    Case{"WordDiffInColour", "--word-diff --color=always -U 0", Crlf({"x = 10;"}),
+         Crlf({"x = 11;"}), 1,
+         "\x1b[1m--- left.txt\x1b[0m\n\x1b[1m+++ right.txt\x1b[0m\n\x1b[36m@@ -1 +1 @@\x1b[0m\n"
+         "\x1b[31m-x = 1\x1b[7m0\x1b[27m;\x1b[0m\n\x1b[32m+x = 1\x1b[7m1\x1b[27m;\x1b[0m\n", ""},
+    Case{"ColourWithoutWordDiff", "--color -U 0", Crlf({"x = 10;"}), Crlf({"x = 11;"}), 1,
+         "--- left.txt\n+++ right.txt\n@@ -1 +1 @@\n-x = 10;\n+x = 11;\n", ""},
+    Case{"WordDiffNeverColoured", "--word-diff --color=never -U 0", Crlf({"ab"}), Crlf({"aB"}), 1,
+         "--- left.txt\n+++ right.txt\n@@ -1 +1 @@\n-a[-b-]\n+a{+B+}\n", ""},
+    Case{"UnknownColourWhen", "--color=sometimes", "x\r\n", "x\r\n", 2, "",
+         "quorvelin-diff: invalid argument 'sometimes' for '--color'\n"
+         "Try 'quorvelin-diff --help' for more information.\n"}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
