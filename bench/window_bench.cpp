@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
 
   qfc::Grid& left = form.Window().GridAt(qfc::Side::Left);
   const std::int32_t rows = left.RowCount();
-  const double nextMs = Timed([&] { form.Actions().NextDifferenceCommand(); });
+  const double nextMs = Timed([&] { form.Actions().DifferenceCommand(qfc::StepDirection::Down); });
   const double endMs = Timed([&] { left.SetTopRow(rows); });
   const double backMs = Timed([&] { left.SetTopRow(1); });
   const double farMs = Timed([&] { left.SetActiveCell(1, rows); });

@@ -12,6 +12,7 @@
 #include "input/loader.h"
 #include "navigation/commands.h"
 #include "progress/progress_window.h"
+#include "ui/message_box.h"
 #include "view/main_window.h"
 
 namespace qfc {
@@ -93,8 +94,8 @@ bool MainForm::Load(const std::string& commandLineTail) {
     }
 
     // 11.
-    window_->InitGrid(0);
-    window_->InitGrid(1);
+    window_->InitGrid(Side::Left);
+    window_->InitGrid(Side::Right);
     // 12.
     window_->SetLines(&text_->lines);
     const CompareOutcome compared = CompareLines(*text_, *progressWindow_, window_->Rows());
@@ -135,11 +136,9 @@ bool MainForm::Load(const std::string& commandLineTail) {
 
 void MainForm::ReportLoadOutcome(const LoadOutcome& outcome) {
   if (outcome.failure) {
-    platform_.ShowMessage(std::string(kBinaryCompareFailure) + kLineBreak + *outcome.failure,
-                          kAppTitle, MessageIcon::Critical, MessageButtons::Ok);
+    ReportFailure(platform_, kBinaryCompareFailure, *outcome.failure);
   } else if (outcome.binaryMode && !progressWindow_->Canceled()) {
-    platform_.ShowMessage(std::string(outcome.Verdict()), kAppTitle, MessageIcon::Information,
-                          MessageButtons::Ok);
+    ShowMessageBox(platform_, MessageIcon::Information, kAppTitle, outcome.Verdict());
   }
 }
 

@@ -1,9 +1,11 @@
 #include "app/startup_error.h"
 
+#include "ui/message_box.h"
+
 namespace qfc {
 
 std::string StartupErrorText(const ErrorRecord& error) {
-  return std::string(kCompareFailure) + kLineBreak + error.Description();
+  return FailureText(kCompareFailure, error.Description());
 }
 
 std::string StartupErrorTitle(const ErrorRecord& error) {
@@ -11,8 +13,8 @@ std::string StartupErrorTitle(const ErrorRecord& error) {
 }
 
 void ShowStartupError(Platform& platform, const ErrorRecord& error) {
-  platform.ShowMessage(StartupErrorText(error), StartupErrorTitle(error), MessageIcon::Critical,
-                       MessageButtons::Ok);
+  ShowMessageBox(platform, MessageIcon::Critical, StartupErrorTitle(error),
+                 StartupErrorText(error));
 }
 
 }  // namespace qfc

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 
+#include "core/run_catching_failure.h"
 #include "engine/barren_gaps.h"
 #include "engine/crossing_removal.h"
 #include "engine/detail_text.h"
@@ -25,34 +26,24 @@ namespace {
 constexpr std::string_view kLoadingText = "Loading Lines ";
 constexpr std::string_view kAndText = " and ";
 
-// Runs one step; a failure inside it ends the step and nothing else.
-template <typename Step>
-void RunStep(Step&& step) {
-  try {
-    step();
-  } catch (...) {
-    // Deliberately swallowed: the comparison goes on with the next step.
-  }
-}
-
 }  // namespace
 
 CompareOutcome CompareLines(LoadedText& text, Progress& progress, RowSink& sink) {
   EngineLists lists;
-  RunStep([&] { MatchUniqueLines(text, progress, lists.matches); });
-  RunStep([&] { AnalyzeMatches(lists.matches, progress); });
+  RunCatchingFailure([&] { MatchUniqueLines(text, progress, lists.matches); });
+  RunCatchingFailure([&] { AnalyzeMatches(lists.matches, progress); });
 
   bool firstPass = true;
   lists.newMatches.Clear();
   BarrenGaps barren;
   while (lists.newMatches.Size() > 0 || firstPass) {
-    RunStep([&] { ProcessRanges(text, progress, lists, barren); });
+    RunCatchingFailure([&] { ProcessRanges(text, progress, lists, barren); });
     if (progress.Canceled()) return CompareOutcome::Canceled;
     firstPass = false;
   }
   if (progress.Canceled()) return CompareOutcome::Canceled;
 
-  RunStep([&] {
+  RunCatchingFailure([&] {
     ResolveRows(lists.matches, text.lines[Side::Left].Count(), text.lines[Side::Right].Count(),
                 progress, lists.resultRows);
   });
@@ -61,17 +52,17 @@ CompareOutcome CompareLines(LoadedText& text, Progress& progress, RowSink& sink)
   lists.matches.Clear();
   lists.newMatches.Clear();
 
-  RunStep([&] { sink.ResetRows(); });
+  RunCatchingFailure([&] { sink.ResetRows(); });
   const std::size_t rowCount = lists.resultRows.Size();
   for (std::size_t r = 0; r < rowCount; ++r) {
     const LinePair row = lists.resultRows[r];
-    RunStep([&] { sink.AddGridRow(row); });
+    RunCatchingFailure([&] { sink.AddGridRow(row); });
     DetailText detail;
     progress.SetProgressText(
         detail.Append(kLoadingText).Append(row.left).Append(kAndText).Append(row.right).View());
     if (progress.Canceled()) return CompareOutcome::Canceled;
   }
-  RunStep([&] { sink.SizeColumns(static_cast<std::int32_t>(rowCount)); });
+  RunCatchingFailure([&] { sink.SizeColumns(static_cast<std::int32_t>(rowCount)); });
   return CompareOutcome::Completed;
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/side.h"
+
 namespace qfc {
 
 // A colour as a 32-bit value: 0x00BBGGRR for a fixed colour, 0x80000000 + n
@@ -77,19 +79,18 @@ class Grid {
   [[nodiscard]] virtual std::string SelectedText() const = 0;
 };
 
-// The five grid events the main window handles; `side` is the raising grid's
-// index (0 left, 1 right).
+// The five grid events the main window handles; `side` is the raising grid.
 class GridEvents {
  public:
   virtual ~GridEvents() = default;
 
-  virtual void GridCellClick(int side, std::int32_t col, std::int32_t row) = 0;
-  virtual void GridActiveCellMove(int side, std::int32_t col, std::int32_t row, std::int32_t newCol,
+  virtual void GridCellClick(Side side, std::int32_t col, std::int32_t row) = 0;
+  virtual void GridActiveCellMove(Side side, std::int32_t col, std::int32_t row, std::int32_t newCol,
                                   std::int32_t newRow, bool& cancel) = 0;
-  virtual void GridTopRowChange(int side, std::int32_t oldLeft, std::int32_t oldTop,
+  virtual void GridTopRowChange(Side side, std::int32_t oldLeft, std::int32_t oldTop,
                                 std::int32_t newLeft, std::int32_t newTop) = 0;
-  virtual void GridCellTextChange(int side, std::int32_t col, std::int32_t row) = 0;
-  virtual void GridBlockSelect(int side, std::int32_t col, std::int32_t row, std::int32_t col2,
+  virtual void GridCellTextChange(Side side, std::int32_t col, std::int32_t row) = 0;
+  virtual void GridBlockSelect(Side side, std::int32_t col, std::int32_t row, std::int32_t col2,
                                std::int32_t row2) = 0;
 };
 

@@ -29,7 +29,7 @@ constexpr double kInitialHeaderTwips = 600;
 
 }  // namespace
 
-ResultGrid::ResultGrid(int side, QWidget* parent)
+ResultGrid::ResultGrid(Side side, QWidget* parent)
     : QTableView(parent),
       side_(side),
       model_(new GridRowModel(this)),

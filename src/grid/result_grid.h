@@ -22,8 +22,8 @@ class ResultGrid : public QTableView, public Grid {
   Q_OBJECT
 
  public:
-  // `side` is the index the grid's events carry.
-  explicit ResultGrid(int side, QWidget* parent = nullptr);
+  // `side` is the side the grid's events carry.
+  explicit ResultGrid(Side side, QWidget* parent = nullptr);
 
   // Where the grid's events go; null drops them.
   void SetEvents(GridEvents* events) { events_ = events; }
@@ -80,7 +80,7 @@ class ResultGrid : public QTableView, public Grid {
   void ScrolledTo(int value);
   void ReportBlockSelection();
 
-  const int side_;
+  const Side side_;
   GridEvents* events_ = nullptr;
   GridRowModel* model_ = nullptr;
   CellDelegate* delegate_ = nullptr;

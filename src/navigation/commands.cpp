@@ -7,12 +7,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
-#include <exception>
 #include <string_view>
 #include <utility>
 
+#include "core/run_catching_failure.h"
 #include "navigation/toolbar_icons.h"
 #include "ui/display_text.h"
+#include "ui/message_box.h"
 
 namespace qfc {
 
@@ -41,21 +42,23 @@ void Commands::AddMenu() {
   actionMenu_->setObjectName("mnuAct");
 
   const auto addItem = [this](const char* name, const char* caption, const QKeySequence& shortcut,
-                              void (Commands::*handler)()) {
+                              std::function<void()> handler) {
     QAction* action = actionMenu_->addAction(caption);
     action->setObjectName(name);
     action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, [this, handler] { Guarded(handler); });
+    connect(action, &QAction::triggered, this,
+            [this, handler = std::move(handler)] { RunHandler(handler); });
   };
-  addItem("mnuActFind", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), &Commands::FindCommand);
-  addItem("mnuActFindNext", "Find &Next", QKeySequence(Qt::Key_F3), &Commands::FindNextCommand);
+  addItem("mnuActFind", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { FindCommand(); });
+  addItem("mnuActFindNext", "Find &Next", QKeySequence(Qt::Key_F3),
+          [this] { FindNextCommand(); });
   actionMenu_->addSeparator()->setObjectName("mnuDash");
   addItem("mnuActUp", "&Previous Difference", QKeySequence(Qt::CTRL | Qt::Key_R),
-          &Commands::PreviousDifferenceCommand);
+          [this] { DifferenceCommand(StepDirection::Up); });
   addItem("mnuActDown", "&Next Difference", QKeySequence(Qt::CTRL | Qt::Key_N),
-          &Commands::NextDifferenceCommand);
+          [this] { DifferenceCommand(StepDirection::Down); });
   actionMenu_->addSeparator()->setObjectName("mnuDash2");
-  addItem("mnuActExit", "E&xit", QKeySequence(), &Commands::ExitCommand);
+  addItem("mnuActExit", "E&xit", QKeySequence(), [this] { ExitCommand(); });
 }
 
 void Commands::AddToolbarButtons() {
@@ -76,27 +79,22 @@ void Commands::AddToolbarButtons() {
           [this](QAction* button) { ToolbarButtonClick(button->objectName()); });
 }
 
-void Commands::Guarded(void (Commands::*handler)()) {
-  try {
-    (this->*handler)();
-  } catch (const std::exception& error) {
-    host_.platform->ShowMessage(error.what(), kAppTitle, MessageIcon::Critical, MessageButtons::Ok);
-  }
+void Commands::RunHandler(const std::function<void()>& handler) {
+  if (const auto failure = RunCatchingFailure(handler)) ReportFailure(*host_.platform, "", *failure);
 }
 
 void Commands::ToolbarButtonClick(const QString& key) {
   // The buttons share the menu's handlers; errors while dispatching are
   // dropped, as a toolbar click has no message of its own.
-  try {
+  RunCatchingFailure([&] {
     if (key == kFindKey) {
-      Guarded(&Commands::FindCommand);
+      RunHandler([this] { FindCommand(); });
     } else if (key == kUpKey) {
-      Guarded(&Commands::PreviousDifferenceCommand);
+      RunHandler([this] { DifferenceCommand(StepDirection::Up); });
     } else if (key == kDownKey) {
-      Guarded(&Commands::NextDifferenceCommand);
+      RunHandler([this] { DifferenceCommand(StepDirection::Down); });
     }
-  } catch (...) {
-  }
+  });
 }
 
 void Commands::FindCommand() {
@@ -113,34 +111,28 @@ void Commands::FindNextCommand() {
   search_.FindNext(*findDialog_);
 }
 
-void Commands::PreviousDifferenceCommand() {
+void Commands::DifferenceCommand(StepDirection direction) {
   if (host_.busy && host_.busy()) return;
-  navigator_.MoveToDiff(false);
-}
-
-void Commands::NextDifferenceCommand() {
-  if (host_.busy && host_.busy()) return;
-  navigator_.MoveToDiff(true);
+  navigator_.MoveToDiff(direction);
 }
 
 void Commands::ExitCommand() { host_.window->close(); }
 
 void Commands::CreateFindDialog() {
-  try {
+  const auto failure = RunCatchingFailure([this] {
     findDialog_ = std::make_unique<FindDialog>(host_.window, search_, *host_.platform);
     // The window owns the dialog as its child too; should it go first, the
     // dialog is already gone and must not be deleted again.
     connect(findDialog_.get(), &QObject::destroyed, this, [this] { (void)findDialog_.release(); });
     findDialog_->Setup();
-  } catch (const std::exception& error) {
-    ReportFindDialogError(error.what());
-  }
+  });
+  if (failure) ReportFailure(*host_.platform, kLoadFindFailed, *failure);
 }
 
 void Commands::ShowFindDialog() {
   // Nothing to show when creating it failed; that failure was reported.
   if (!findDialog_) return;
-  try {
+  const auto failure = RunCatchingFailure([this] {
     Side side = Side::Left;
     QString text;
     bool gridFocused = false;
@@ -149,11 +141,8 @@ void Commands::ShowFindDialog() {
       if (grid != nullptr && grid->HasFocus()) {
         side = candidate;
         gridFocused = true;
-        try {
-          text = ShownText(grid->SelectedText());
-        } catch (...) {
-          text.clear();  // a selection that cannot be read is no selection
-        }
+        // A selection that cannot be read is no selection.
+        if (RunCatchingFailure([&] { text = ShownText(grid->SelectedText()); })) text.clear();
         break;
       }
     }
@@ -167,20 +156,14 @@ void Commands::ShowFindDialog() {
     findDialog_->show();
     findDialog_->raise();
     findDialog_->activateWindow();
-  } catch (const std::exception& error) {
-    ReportFindDialogError(error.what());
-  }
+  });
+  if (failure) ReportFailure(*host_.platform, kLoadFindFailed, *failure);
 }
 
 void Commands::ReleaseFindDialog() {
   if (!findDialog_) return;
   findDialog_->CloseForRelease();
   findDialog_.reset();
-}
-
-void Commands::ReportFindDialogError(const char* description) {
-  host_.platform->ShowMessage(std::string(kLoadFindFailed) + kLineBreak + description, kAppTitle,
-                              MessageIcon::Critical, MessageButtons::Ok);
 }
 
 }  // namespace qfc

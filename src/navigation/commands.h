@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "navigation/command_host.h"
@@ -31,9 +32,9 @@ class Commands final : public QObject {
   // Before the dialog exists this only opens it; afterwards it searches at
   // once with the dialog's state, shown or hidden.
   void FindNextCommand();
-  // Both do nothing at all while the host is busy.
-  void PreviousDifferenceCommand();
-  void NextDifferenceCommand();
+  // Previous (up) or Next (down) Difference; does nothing at all while the
+  // host is busy.
+  void DifferenceCommand(StepDirection direction);
   void ExitCommand();
 
   // A toolbar button click: "Find", "Up" and "Down" run their commands,
@@ -58,8 +59,7 @@ class Commands final : public QObject {
   void AddMenu();
   void AddToolbarButtons();
   // Runs a menu handler; an error that reaches it is shown on its own.
-  void Guarded(void (Commands::*handler)());
-  void ReportFindDialogError(const char* description);
+  void RunHandler(const std::function<void()>& handler);
 
   CommandHost host_;
   DifferenceNavigator navigator_;

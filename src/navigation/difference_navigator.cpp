@@ -1,12 +1,15 @@
 // A difference block is a maximal run of rows that the row fill coloured as
 // different (changed, one-sided, or absent on the left). Stepping without
-// Shift visits each block's top row and then its bottom row (a one-row block
-// once); with Shift every difference row in turn. Running off either end
-// parks both grids on the first or last row, says so and beeps.
+// Shift visits each block's top row and then its bottom row going down (its
+// bottom and then its top going up; a one-row block once); with Shift every
+// difference row in turn. Running off either end parks both grids on the
+// first or last row, says so and beeps.
 #include "navigation/difference_navigator.h"
 
-#include <exception>
 #include <utility>
+
+#include "core/run_catching_failure.h"
+#include "ui/message_box.h"
 
 namespace qfc {
 
@@ -17,14 +20,18 @@ constexpr char kAtBeginning[] = "At Beginning Of File!";
 
 [[nodiscard]] std::string NoDataText() { return std::string("No ") + kAppTitle + " Data to find"; }
 
+[[nodiscard]] constexpr std::int32_t Step(StepDirection direction) {
+  return direction == StepDirection::Down ? 1 : -1;
+}
+
 }  // namespace
 
 DifferenceNavigator::DifferenceNavigator(PerSide<Grid*> grids, Platform& platform,
                                          StatusSink setStatusText)
     : grids_(grids), platform_(platform), setStatusText_(std::move(setStatusText)) {}
 
-void DifferenceNavigator::MoveToDiff(bool down) {
-  try {
+void DifferenceNavigator::MoveToDiff(StepDirection direction) {
+  const auto failure = RunCatchingFailure([&] {
     // Read once, so that the whole step follows the state at its start.
     const bool byRow = platform_.ShiftHeld();
 
@@ -36,19 +43,12 @@ void DifferenceNavigator::MoveToDiff(bool down) {
     std::int32_t row = Left().ActiveRow();
     if (row < 1) row = 1;
 
-    bool found = false;
-    if (down) {
-      found = byRow ? NextDiffRow(row) : NextBlockEdge(row);
-    } else {
-      found = byRow ? PrevDiffRow(row) : PrevBlockEdge(row);
-    }
-
-    if (found) {
+    if (byRow ? DiffRow(row, direction) : BlockEdge(row, direction)) {
       setStatusText_("");
       return;
     }
 
-    if (down) {
+    if (direction == StepDirection::Down) {
       // Each grid is parked on its own last row.
       for (const Side side : kBothSides) {
         Grid& grid = *grids_[side];
@@ -60,9 +60,8 @@ void DifferenceNavigator::MoveToDiff(bool down) {
       setStatusText_(kAtBeginning);
     }
     platform_.Beep();
-  } catch (const std::exception& error) {
-    platform_.ShowMessage(error.what(), kAppTitle, MessageIcon::Critical, MessageButtons::Ok);
-  }
+  });
+  if (failure) ReportFailure(platform_, "", *failure);
 }
 
 bool DifferenceNavigator::IsDiffRow(std::int32_t row) const {
@@ -74,19 +73,14 @@ bool DifferenceNavigator::IsDiffRow(std::int32_t row) const {
   }
 }
 
-bool DifferenceNavigator::PrevDiffRow(std::int32_t row) {
-  for (std::int32_t t = row - 1; t >= 1; --t) {
-    if (IsDiffRow(t)) {
-      ParkOn(t);
-      return true;
-    }
-  }
-  return false;
+bool DifferenceNavigator::InRows(std::int32_t row) const {
+  return row >= 1 && row <= Left().RowCount();
 }
 
-bool DifferenceNavigator::NextDiffRow(std::int32_t row) {
+bool DifferenceNavigator::DiffRow(std::int32_t row, StepDirection direction) {
+  // The row count is read once: it bounds the scan.
   const std::int32_t rowCount = Left().RowCount();
-  for (std::int32_t t = row + 1; t <= rowCount; ++t) {
+  for (std::int32_t t = row + Step(direction); t >= 1 && t <= rowCount; t += Step(direction)) {
     if (IsDiffRow(t)) {
       ParkOn(t);
       return true;
@@ -95,27 +89,16 @@ bool DifferenceNavigator::NextDiffRow(std::int32_t row) {
   return false;
 }
 
-bool DifferenceNavigator::PrevBlockEdge(std::int32_t row) {
-  if (!IsDiffRow(row)) return PrevDiffRow(row);
-  if (row - 1 < 1) return false;
-  // Already on the top row: go on to the bottom row of the block above.
-  if (!IsDiffRow(row - 1)) return PrevDiffRow(row);
+bool DifferenceNavigator::BlockEdge(std::int32_t row, StepDirection direction) {
+  const std::int32_t step = Step(direction);
+  if (!IsDiffRow(row)) return DiffRow(row, direction);
+  if (!InRows(row + step)) return false;
+  // Already on the block's far edge: go on to the near edge of the next block.
+  if (!IsDiffRow(row + step)) return DiffRow(row, direction);
 
-  std::int32_t t = row - 1;
-  while (t >= 1 && IsDiffRow(t)) --t;
-  ParkOn(t + 1);
-  return true;
-}
-
-bool DifferenceNavigator::NextBlockEdge(std::int32_t row) {
-  if (!IsDiffRow(row)) return NextDiffRow(row);
-  if (row + 1 > Left().RowCount()) return false;
-  // Already on the bottom row: go on to the top row of the block below.
-  if (!IsDiffRow(row + 1)) return NextDiffRow(row);
-
-  std::int32_t t = row + 1;
-  while (t <= Left().RowCount() && IsDiffRow(t)) ++t;
-  ParkOn(t - 1);
+  std::int32_t t = row + step;
+  while (InRows(t) && IsDiffRow(t)) t += step;
+  ParkOn(t - step);
   return true;
 }
 

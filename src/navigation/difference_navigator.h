@@ -13,6 +13,9 @@
 
 namespace qfc {
 
+// Which way a step goes: up to the previous difference, down to the next.
+enum class StepDirection { Up, Down };
+
 class DifferenceNavigator {
  public:
   using StatusSink = std::function<void(const std::string&)>;
@@ -24,7 +27,7 @@ class DifferenceNavigator {
   // Difference). Without Shift it goes from block edge to block edge, with
   // Shift from difference row to difference row. Errors end up in a message
   // box; whatever was parked before the error stays parked.
-  void MoveToDiff(bool down);
+  void MoveToDiff(StepDirection direction);
 
   // A row whose text column in the left grid has a non-default text colour
   // or background. Any failure to read the colours answers false.
@@ -32,17 +35,16 @@ class DifferenceNavigator {
 
   // Each of these parks both grids on the row it finds and answers whether
   // it found one; a step that finds nothing moves nothing.
-  [[nodiscard]] bool PrevDiffRow(std::int32_t row);
-  [[nodiscard]] bool NextDiffRow(std::int32_t row);
-  // From inside a block: to its top row; from its top row or from outside
-  // any block: to the bottom row of the block above.
-  [[nodiscard]] bool PrevBlockEdge(std::int32_t row);
-  // From inside a block: to its bottom row; from its bottom row or from
-  // outside any block: to the top row of the block below.
-  [[nodiscard]] bool NextBlockEdge(std::int32_t row);
+  // The nearest difference row beyond `row`.
+  [[nodiscard]] bool DiffRow(std::int32_t row, StepDirection direction);
+  // From inside a block: to its far edge in the direction of the step (its
+  // bottom row going down, its top row going up); from that edge or from
+  // outside any block: to the near edge of the next block that way.
+  [[nodiscard]] bool BlockEdge(std::int32_t row, StepDirection direction);
 
  private:
   void ParkOn(std::int32_t row);
+  [[nodiscard]] bool InRows(std::int32_t row) const;
   [[nodiscard]] Grid& Left() const { return *grids_[Side::Left]; }
 
   PerSide<Grid*> grids_;

@@ -9,10 +9,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <exception>
 
+#include "core/run_catching_failure.h"
 #include "navigation/combo_history.h"
 #include "navigation/search_match.h"
+#include "ui/message_box.h"
 #include "ui/units.h"
 
 namespace qfc {
@@ -152,12 +153,11 @@ void FindDialog::closeEvent(QCloseEvent* event) {
 }
 
 void FindDialog::FindNextClicked() {
-  try {
+  const auto failure = RunCatchingFailure([this] {
     AddComboHistory(*findText_, kHistoryLimit);
     search_.FindNext(*this);
-  } catch (const std::exception& error) {
-    platform_.ShowMessage(error.what(), kAppTitle, MessageIcon::Critical, MessageButtons::Ok);
-  }
+  });
+  if (failure) ReportFailure(platform_, "", *failure);
 }
 
 }  // namespace qfc

@@ -10,12 +10,13 @@
 // the value, the scan each row's text.
 #include "navigation/text_search.h"
 
-#include <exception>
 #include <limits>
 #include <stdexcept>
 #include <utility>
 
+#include "core/run_catching_failure.h"
 #include "navigation/search_match.h"
+#include "ui/message_box.h"
 
 namespace qfc {
 
@@ -40,11 +41,8 @@ TextSearch::TextSearch(PerSide<Grid*> grids, Platform& platform, Yield yield)
     : grids_(grids), platform_(platform), yield_(std::move(yield)) {}
 
 void TextSearch::FindNext(const FindSettings& settings) {
-  try {
-    Search(settings);
-  } catch (const std::exception& error) {
-    platform_.ShowMessage(std::string(kFindFailed) + kLineBreak + error.what(), kAppTitle,
-                          MessageIcon::Critical, MessageButtons::Ok);
+  if (const auto failure = RunCatchingFailure([&] { Search(settings); })) {
+    ReportFailure(platform_, kFindFailed, *failure);
   }
 }
 
@@ -107,8 +105,8 @@ void TextSearch::Search(const FindSettings& settings) {
 void TextSearch::AskToContinue(const FindSettings& settings, Grid& grid) {
   if (!searchWrapped_ || searchHit_) {
     const MessageAnswer answer =
-        platform_.ShowMessage(std::string(kNoMatchToEnd) + kLineBreak + kContinueAtTop, kAppTitle,
-                              MessageIcon::Question, MessageButtons::YesNo);
+        ShowMessageBox(platform_, MessageIcon::Question, kAppTitle,
+                       std::string(kNoMatchToEnd) + kLineBreak + kContinueAtTop);
     if (answer == MessageAnswer::Yes) {
       searchWrapped_ = true;
       grid.SetActiveCell(kTextColumn, 1);
@@ -116,7 +114,7 @@ void TextSearch::AskToContinue(const FindSettings& settings, Grid& grid) {
     }
     return;
   }
-  platform_.ShowMessage(kNotFound, kAppTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+  ShowMessageBox(platform_, MessageIcon::Exclamation, kAppTitle, kNotFound);
 }
 
 }  // namespace qfc

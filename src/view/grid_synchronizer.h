@@ -13,8 +13,9 @@
 
 namespace qfc {
 
-// The index of the other grid: 1 for 0, 0 for 1 and for anything else.
-[[nodiscard]] constexpr int OtherSide(int side) { return side == 0 ? 1 : 0; }
+[[nodiscard]] constexpr Side OtherSide(Side side) {
+  return side == Side::Left ? Side::Right : Side::Left;
+}
 
 // Highlights row `row` across all data columns, without block mode.
 void SelectGridRow(Grid& grid, std::int32_t row);
@@ -27,17 +28,17 @@ class GridSynchronizer : public GridEvents {
 
   void SetResetSearch(std::function<void()> resetSearch) { resetSearch_ = std::move(resetSearch); }
 
-  void GridCellClick(int side, std::int32_t col, std::int32_t row) override;
-  void GridActiveCellMove(int side, std::int32_t col, std::int32_t row, std::int32_t newCol,
+  void GridCellClick(Side side, std::int32_t col, std::int32_t row) override;
+  void GridActiveCellMove(Side side, std::int32_t col, std::int32_t row, std::int32_t newCol,
                           std::int32_t newRow, bool& cancel) override;
-  void GridTopRowChange(int side, std::int32_t oldLeft, std::int32_t oldTop, std::int32_t newLeft,
+  void GridTopRowChange(Side side, std::int32_t oldLeft, std::int32_t oldTop, std::int32_t newLeft,
                         std::int32_t newTop) override;
-  void GridCellTextChange(int side, std::int32_t col, std::int32_t row) override;
-  void GridBlockSelect(int side, std::int32_t col, std::int32_t row, std::int32_t col2,
+  void GridCellTextChange(Side side, std::int32_t col, std::int32_t row) override;
+  void GridBlockSelect(Side side, std::int32_t col, std::int32_t row, std::int32_t col2,
                        std::int32_t row2) override;
 
  private:
-  [[nodiscard]] Grid& At(int side) const;
+  [[nodiscard]] Grid& At(Side side) const { return *grids_[side]; }
 
   PerSide<Grid*> grids_;
   bool& busy_;

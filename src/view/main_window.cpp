@@ -9,7 +9,6 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
-#include <stdexcept>
 #include <utility>
 
 #include "grid/palette_color.h"
@@ -104,7 +103,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     Place(path, kDesignPath[index]);
     paths_[side] = path;
 
-    auto* grid = new ResultGrid(index, client_);
+    auto* grid = new ResultGrid(side, client_);
     grid->setObjectName(QStringLiteral("fpsGrd%1").arg(index));
     Place(grid, kDesignGrid[index]);
     grids_[side] = grid;
@@ -233,12 +232,7 @@ RowSink& MainWindow::Rows() { return *fill_; }
 
 void MainWindow::SetLines(const PerSide<LineList>* lines) { fill_->SetLines(lines); }
 
-void MainWindow::InitGrid(int index) {
-  if (index != 0 && index != 1) {
-    throw std::out_of_range("no grid with index " + std::to_string(index));
-  }
-  fill_->InitGrid(index == 0 ? Side::Left : Side::Right);
-}
+void MainWindow::InitGrid(Side side) { fill_->InitGrid(side); }
 
 void MainWindow::SizeControls(double x) {
   if (isMinimized()) {

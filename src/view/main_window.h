@@ -65,8 +65,8 @@ class MainWindow : public QMainWindow {
   // to SetLines, which must outlive the engine's run.
   [[nodiscard]] RowSink& Rows();
   void SetLines(const PerSide<LineList>* lines);
-  // One-time set-up of grid 0 (left) or 1 (right).
-  void InitGrid(int index);
+  // One-time set-up of one grid.
+  void InitGrid(Side side);
 
   // Lays out paths, grids and divider for divider position x (twips);
   // -1 stands for the drag bar's current left position.

@@ -25,7 +25,7 @@ namespace {
 // The left grid can be made to report any active row once, as a grid model may.
 class LeftGrid final : public ResultGrid {
  public:
-  LeftGrid() : ResultGrid(0) {}
+  LeftGrid() : ResultGrid(Side::Left) {}
   [[nodiscard]] std::int32_t ActiveRow() const override {
     return forcedRow ? *std::exchange(forcedRow, std::nullopt) : ResultGrid::ActiveRow();
   }
@@ -77,7 +77,7 @@ struct Wired {
   std::string FindNext();
 
   LeftGrid left;
-  ResultGrid right{1};
+  ResultGrid right{Side::Right};
   PerSide<LineList> lines;
   GridFill fill{{{&left, &right}}, [](const std::string&) { return 0.0; }};
   QMainWindow window;
@@ -125,7 +125,7 @@ TEST_P(StepTest, VisitsRowsInOrder) {
   w.platform.shift = c.shift;
   std::vector<std::int32_t> visits;
   for (std::size_t i = 0; i < c.visits.size(); ++i) {
-    w.commands.Navigator().MoveToDiff(c.down);
+    w.commands.Navigator().MoveToDiff(c.down ? StepDirection::Down : StepDirection::Up);
     visits.push_back(w.left.ActiveRow());
     EXPECT_EQ(w.right.ActiveRow(), visits.back()) << "step " << i + 1;
   }

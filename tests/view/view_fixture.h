@@ -26,8 +26,8 @@ class ViewFixture : public testing::Test {
     for (const std::string& text : right) lines_[Side::Right].AppendExpandingTabs(text);
     window_.SetBusy(true);
     window_.SetLines(&lines_);
-    window_.InitGrid(0);
-    window_.InitGrid(1);
+    window_.InitGrid(Side::Left);
+    window_.InitGrid(Side::Right);
     window_.Rows().ResetRows();
     for (const auto& [l, r] : rows) window_.Rows().AddGridRow({l, r});
     window_.Rows().SizeColumns(static_cast<std::int32_t>(rows.size()));
