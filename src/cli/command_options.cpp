@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "cli/quoted_name.h"
+
 namespace qfc::cli {
 namespace {
 
@@ -97,8 +99,9 @@ CommandOptions ParseCommandOptions(std::span<const std::string_view> args) {
   if (operands.size() > 2) return Misuse("extra operand '" + std::string(operands[2]) + "'");
   for (Side side : kBothSides) {
     options.paths[side] = operands[Index(side)];
-    options.labels[side] =
-        Index(side) < labels.size() ? labels[Index(side)] : operands[Index(side)];
+    // A label is written as given; a path, quoted where it needs it.
+    options.labels[side] = Index(side) < labels.size() ? std::string(labels[Index(side)])
+                                                        : QuotedName(operands[Index(side)]);
   }
   return options;
 }

@@ -30,7 +30,8 @@ struct CommandOptions {
   ColorWhen color = ColorWhen::Unset;
   PerSide<std::string> paths;
   // The names the unified diff gives the files, given by --label, left first;
-  // the paths where none was given.
+  // the paths where none was given, quoted as GNU diff quotes them
+  // (quoted_name.h).
   PerSide<std::string> labels;
   std::string misuse;  // what is wrong with the command line, for Misuse
 };

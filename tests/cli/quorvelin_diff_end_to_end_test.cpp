@@ -199,4 +199,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, QuorvelinDiff, ::testing::Values(
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
+// A left file whose name holds a line feed and a "+++" line of its own: the
+// diff names it in quotes, and patch changes that file, not the one the name
+// tries to smuggle in.
+TEST_F(QuorvelinDiff, NameCannotRedirectPatch) {
+  const std::string hostile = "a\n+++ evil.txt";
+  Run("printf 'one\\r\\n' > \"$(printf '" + hostile + "')\"");
+  Write("evil.txt", "one\n");
+  Write("right.txt", "two\r\n");
+  EXPECT_EQ(Run("'" QFC_DIFF_BINARY "' \"$(printf '" + hostile + "')\" right.txt >out"), 1);
+  EXPECT_EQ(Read("out"), "--- \"a\\n+++ evil.txt\"\n+++ right.txt\n@@ -1 +1 @@\n-one\n+two\n");
+  // With the right file gone, patch takes the name from the "---" line.
+  Run("rm right.txt && printf 'one\\n' > \"$(printf '" + hostile + "')\"");
+  ASSERT_EQ(Run("patch -s -p0 <out >/dev/null 2>&1"), 0) << Read("out");
+  EXPECT_EQ(Read("evil.txt"), "one\n");
+  EXPECT_EQ(Read("a\n+++ evil.txt"), "two\n");
+}
+
 }  // namespace
