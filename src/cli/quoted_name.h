@@ -1,8 +1,8 @@
 // A path as the "---" and "+++" lines of a unified diff name it when no
-// label was given: as it is, unless it holds a byte that could end the line early, be taken for a
-// quote or an escape, or be read differently in another encoding. Such a name
-// goes in double quotes with C escapes, as GNU diff writes it, so that no
-// name can put a line of its own into the diff.
+// label was given: as it is, unless it holds a byte that could end the line
+// early, be taken for a quote or an escape, or be read differently in another
+// encoding. Such a name goes in double quotes with C escapes, as GNU diff
+// writes it, so that no name can put a line of its own into the diff.
 #pragma once
 
 #include <string>
