@@ -84,15 +84,17 @@ void InputFile::ThrowIfUnreadable() const {
 
 void InputFile::HoldWholeStream(std::uint64_t limit, const std::function<bool()>& canceled) {
   ThrowIfUnreadable();
+  // An empty stream ends at the first read, before anyone is asked about a
+  // cancel: an empty file costs no progress call.
   std::size_t held = 0;
-  while (held <= limit && !canceled()) {
+  for (;;) {
     if (heldBytes_.size() - held < kStreamBlock) {
       heldBytes_.resize(std::max(heldBytes_.size() * 2, held + kStreamBlock));
     }
     const std::size_t got =
         ReadNext(heldBytes_.data() + held, std::min(kStreamBlock, heldBytes_.size() - held));
     held += got;
-    if (got == 0) break;
+    if (got == 0 || held > limit || canceled()) break;
   }
   heldBytes_.resize(held);
   heldBytes_.shrink_to_fit();

@@ -125,6 +125,17 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"RightUnreadable", "a", "b", "Permission denied", 0, 0, true}),
     test::ByName{});
 
+TEST(LoadFilesProgressTest, TwoEmptyFilesTakeOneCycleAndOneCancelQuestion) {
+  test::TempFiles files;
+  PerSide<InputFile> opened = OpenInputFiles({{files.Write("l", ""), files.Write("r", "")}});
+  test::ProgressDouble progress;
+  LoadedText text;
+  const LoadOutcome outcome = LoadFiles(opened, LineEndMode::CrLf, progress, text);
+  EXPECT_FALSE(outcome.binaryMode || outcome.failure);
+  EXPECT_EQ(progress.canceledCalls, 1);
+  EXPECT_TRUE(progress.percents.empty()) << "a zero total leaves the bar alone";
+}
+
 // Under --eol=any: how LoadFiles ends, each side's line count and line-end style.
 struct AnyCase {
   const char* name;
