@@ -31,6 +31,8 @@ constexpr std::string_view kAndText = " and ";
 CompareOutcome CompareLines(LoadedText& text, Progress& progress, RowSink& sink) {
   EngineLists lists;
   RunCatchingFailure([&] { MatchUniqueLines(text, progress, lists.matches); });
+  // The whole-file indexes have served; the gap search builds its own.
+  for (Side side : kBothSides) text.index[side] = LineIndex{};
   RunCatchingFailure([&] { AnalyzeMatches(lists.matches, progress); });
 
   bool firstPass = true;

@@ -24,7 +24,7 @@ constexpr std::int32_t kPrefetchDistance = 16;
 [[nodiscard]] std::int32_t UniquePartner(const LoadedText& text, std::int32_t leftLine) {
   const LineList& left = text.lines[Side::Left];
   const std::string_view line = left.Line(leftLine);
-  const std::uint64_t hash = left.Hash(leftLine);
+  const LineHash hash = left.Hash(leftLine);
   if (text.index[Side::Left].UniqueLineNo(left, line, hash) == 0) return 0;
   return text.index[Side::Right].UniqueLineNo(text.lines[Side::Right], line, hash);
 }
@@ -37,7 +37,7 @@ void MatchUniqueLines(const LoadedText& text, Progress& progress, KeyedPairList&
   progress.InitProgress(kComparisonPhase);
   for (std::int32_t i = 1; i <= leftCount; ++i) {
     if (i + kPrefetchDistance <= leftCount) {
-      const std::uint64_t ahead = text.lines[Side::Left].Hash(i + kPrefetchDistance);
+      const LineHash ahead = text.lines[Side::Left].Hash(i + kPrefetchDistance);
       for (Side side : kBothSides) text.index[side].Prefetch(ahead);
     }
     const std::int32_t r = UniquePartner(text, i);

@@ -124,6 +124,12 @@ std::size_t InputFile::ReadAt(std::uint64_t offset, char* into, std::size_t size
   return got;
 }
 
+std::shared_ptr<const FileBytes> InputFile::TakeBytes() {
+  if (held_) return FileBytes::Hold(std::exchange(heldBytes_, {}));
+  ThrowIfUnreadable();
+  return FileBytes::MapOrRead(fd_, static_cast<std::size_t>(length_));
+}
+
 std::size_t InputFile::ReadNext(char* into, std::size_t size) {
   ThrowIfUnreadable();
   std::size_t got = 0;

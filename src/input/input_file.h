@@ -13,11 +13,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/huge_page_allocator.h"
 #include "core/side.h"
+#include "input/file_bytes.h"
 
 namespace qfc {
 
@@ -56,6 +58,12 @@ class InputFile {
   // Up to `size` bytes from `offset`, fewer only at the end of the file
   // (a file that shrank ends early). Regular files and held streams only.
   [[nodiscard]] std::size_t ReadAt(std::uint64_t offset, char* into, std::size_t size);
+
+  // The whole file, Length() bytes, to be read in place: a regular file is
+  // mapped (or read, where it cannot be mapped), and held stream bytes are
+  // handed over (ReadAt finds none afterwards). Throws LoadFailure when the
+  // file cannot be read.
+  [[nodiscard]] std::shared_ptr<const FileBytes> TakeBytes();
 
   // The next bytes in file order, up to `size`, fewer only at the end.
   // For one reader that goes through the file once, whatever its kind.

@@ -6,45 +6,48 @@ namespace qfc {
 namespace {
 
 constexpr std::size_t kInitialSlots = 16;
+// At most three texts per four slots: linear probing stays short at that
+// load. A table that fills grows to twice its size.
+constexpr std::size_t kLoadNumerator = 3;
+constexpr std::size_t kLoadDenominator = 4;
+constexpr std::size_t kGrowthFactor = 2;
+// Clear wipes a table of at most this many slots per text held, and gives a
+// sparser one back, so that it costs time in proportion to what was added.
+constexpr std::size_t kMostSlotsPerTextWiped = 8;
 
 [[nodiscard]] bool IsBlank(std::string_view text) {
   return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+[[nodiscard]] std::size_t SlotsFor(std::size_t texts) {
+  return std::max(kInitialSlots, texts * kLoadDenominator / kLoadNumerator + 1);
 }
 
 }  // namespace
 
 void LineIndex::Clear() {
   pendingCount_ = 0;
-  for (std::uint32_t slot : used_) slots_[slot] = Entry{};
-  used_.clear();
+  if (slots_.size() <= kInitialSlots + count_ * kMostSlotsPerTextWiped) {
+    std::fill(slots_.begin(), slots_.end(), Entry{});
+  } else {
+    Slots().swap(slots_);
+  }
+  count_ = 0;
 }
 
-std::size_t LineIndex::FindSlot(const LineList& lines, std::string_view text,
-                                std::uint64_t hash) const {
+std::size_t LineIndex::FindSlot(const LineList& lines, std::string_view text, LineHash hash) const {
   // Linear probing; returns the slot holding the text or the free slot where
   // it belongs.
-  const std::uint32_t tag = HashTag(hash);
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t slot = HomeSlot(tag);; slot = (slot + 1) & mask) {
+  for (std::size_t slot = HomeSlot(hash);; slot = NextSlot(slot)) {
+    ++probes_;
     const Entry& entry = slots_[slot];
     if (entry.line == 0) return slot;
-    if (entry.hashTag == tag && EqualFolded(lines.Line(entry.FirstLine()), text)) return slot;
+    if (entry.hash == hash && EqualFolded(lines.Line(entry.FirstLine()), text)) return slot;
   }
 }
 
-void LineIndex::Place(const Entry& entry) {
-  const std::size_t mask = slots_.size() - 1;
-  std::size_t slot = HomeSlot(entry.hashTag);
-  while (slots_[slot].line != 0) slot = (slot + 1) & mask;
-  slots_[slot] = entry;
-  used_.push_back(static_cast<std::uint32_t>(slot));
-}
-
-void LineIndex::Grow() { Rehash(slots_.empty() ? kInitialSlots : slots_.size() * 2); }
-
 void LineIndex::Reserve(std::size_t texts) {
-  std::size_t slotCount = std::max(slots_.size(), kInitialSlots);
-  while (slotCount < texts * 2) slotCount *= 2;
+  const std::size_t slotCount = SlotsFor(texts);
   if (slotCount > slots_.size()) Rehash(slotCount);
 }
 
@@ -53,13 +56,15 @@ void LineIndex::Rehash(std::size_t slotCount) {
   Slots old;
   old.swap(slots_);
   slots_.assign(slotCount, Entry{});
-  used_.clear();
   // Fetch the target slots a few entries ahead, as AddToIndexLater does.
   for (std::size_t at = 0; at < old.size(); ++at) {
     if (at + kLookahead < old.size() && old[at + kLookahead].line != 0) {
-      __builtin_prefetch(&slots_[HomeSlot(old[at + kLookahead].hashTag)]);
+      Prefetch(old[at + kLookahead].hash);
     }
-    if (old[at].line != 0) Place(old[at]);
+    if (old[at].line == 0) continue;
+    std::size_t slot = HomeSlot(old[at].hash);
+    while (slots_[slot].line != 0) slot = NextSlot(slot);
+    slots_[slot] = old[at];
   }
 }
 
@@ -69,7 +74,7 @@ void LineIndex::AddToIndex(const LineList& lines, std::int32_t lineNo) {
 }
 
 void LineIndex::AddToIndexLater(const LineList& lines, std::int32_t lineNo) {
-  if (!slots_.empty()) __builtin_prefetch(&slots_[HomeSlot(HashTag(lines.Hash(lineNo)))]);
+  Prefetch(lines.Hash(lineNo));
   if (pendingCount_ == kLookahead) {
     Insert(lines, pending_[pendingHead_]);
     pendingHead_ = (pendingHead_ + 1) % kLookahead;
@@ -87,21 +92,23 @@ void LineIndex::Flush(const LineList& lines) {
 }
 
 void LineIndex::Insert(const LineList& lines, std::int32_t lineNo) {
-  // Keep the table at most half full.
-  if ((used_.size() + 1) * 2 > slots_.size()) Grow();
-  const std::uint64_t hash = lines.Hash(lineNo);
-  const std::size_t slot = FindSlot(lines, lines.Line(lineNo), hash);
-  Entry& entry = slots_[slot];
+  const std::string_view text = lines.Line(lineNo);
+  if (IsBlank(text)) return;
+  if ((count_ + 1) * kLoadDenominator > slots_.size() * kLoadNumerator) {
+    Rehash(std::max(kInitialSlots, slots_.size() * kGrowthFactor));
+  }
+  const LineHash hash = lines.Hash(lineNo);
+  Entry& entry = slots_[FindSlot(lines, text, hash)];
   if (entry.line == 0) {
-    entry = Entry{HashTag(hash), lineNo};
-    used_.push_back(static_cast<std::uint32_t>(slot));
+    entry = Entry{hash, lineNo};
+    ++count_;
   } else if (entry.line > 0) {
     entry.line = -entry.line;
   }
 }
 
 std::int32_t LineIndex::UniqueLineNo(const LineList& lines, std::string_view text,
-                                     std::uint64_t hash) const {
+                                     LineHash hash) const {
   assert(pendingCount_ == 0);
   if (IsBlank(text) || slots_.empty()) return 0;
   const Entry& entry = slots_[FindSlot(lines, text, hash)];

@@ -2,7 +2,8 @@
 // once among the lines added so far, and at which line number. Texts are
 // compared without regard to the case of A-Z. The index keeps only hashes and
 // line numbers; texts are read back from the side's LineList, which every call
-// names.
+// names. Blank texts (empty or spaces only) are never asked for, so they are
+// not kept either.
 #pragma once
 
 #include <array>
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/huge_page_allocator.h"
 #include "input/line_list.h"
 
 namespace qfc {
@@ -18,7 +20,8 @@ namespace qfc {
 class LineIndex {
  public:
   // Forgets every line; costs time in proportion to what was added, so an
-  // index can be rebuilt for many small ranges.
+  // index can be rebuilt for many small ranges. A table much larger than
+  // what it held is given back rather than wiped.
   void Clear();
 
   // Adds line `lineNo` of `lines`: a new text is counted once with its line
@@ -35,57 +38,59 @@ class LineIndex {
   // The line number of `text` if it occurs exactly once, else 0. Blank texts
   // (empty or spaces only) answer 0 without a lookup. `hash` is FoldedHash(text).
   [[nodiscard]] std::int32_t UniqueLineNo(const LineList& lines, std::string_view text,
-                                          std::uint64_t hash) const;
+                                          LineHash hash) const;
   [[nodiscard]] std::int32_t UniqueLineNo(const LineList& lines, std::string_view text) const {
     return UniqueLineNo(lines, text, FoldedHash(text));
   }
 
-  // Makes room for `texts` distinct texts, so that adding that many never
-  // grows the table; only a hint.
   // Starts fetching the slot where a text with this FoldedHash lives, so
   // that a lookup of it a little later does not wait on memory.
-  void Prefetch(std::uint64_t hash) const {
-    if (!slots_.empty()) __builtin_prefetch(&slots_[HomeSlot(HashTag(hash))]);
+  void Prefetch(LineHash hash) const {
+    if (!slots_.empty()) __builtin_prefetch(&slots_[HomeSlot(hash)]);
   }
 
+  // Makes room for `texts` distinct texts, so that adding that many never
+  // grows the table; only a hint.
   void Reserve(std::size_t texts);
 
   // Distinct texts held.
   [[nodiscard]] std::size_t DistinctTexts() const {
     assert(pendingCount_ == 0);
-    return used_.size();
+    return count_;
   }
 
+  // Slots looked at by every search so far: what a hash that crowds one part
+  // of the table would make grow with the square of the lines.
+  [[nodiscard]] std::uint64_t Probes() const { return probes_; }
+
  private:
-  // Eight bytes, so that a million distinct texts fit in 16 MiB of slots.
+  // Eight bytes, so that a million distinct texts fit in about 11 MB.
   struct Entry {
-    std::uint32_t hashTag = 0;  // low half of the text's FoldedHash; also picks the home slot
+    LineHash hash = 0;  // the text's FoldedHash; it also picks the home slot
     // The first occurrence's line number while the text occurred once,
     // negated once it recurs (kept to compare texts), 0 for a free slot.
     std::int32_t line = 0;
     [[nodiscard]] std::int32_t FirstLine() const { return line < 0 ? -line : line; }
   };
 
-  [[nodiscard]] static std::uint32_t HashTag(std::uint64_t hash) {
-    return static_cast<std::uint32_t>(hash);
+  // The hash scaled to the table's size: its high bits pick the slot, so any
+  // size works, not only powers of two.
+  [[nodiscard]] std::size_t HomeSlot(LineHash hash) const {
+    return static_cast<std::size_t>((static_cast<std::uint64_t>(hash) * slots_.size()) >> 32);
   }
-  [[nodiscard]] std::size_t HomeSlot(std::uint32_t hashTag) const {
-    return hashTag & (slots_.size() - 1);
+  [[nodiscard]] std::size_t NextSlot(std::size_t slot) const {
+    return slot + 1 == slots_.size() ? 0 : slot + 1;
   }
 
   void Insert(const LineList& lines, std::int32_t lineNo);
   [[nodiscard]] std::size_t FindSlot(const LineList& lines, std::string_view text,
-                                     std::uint64_t hash) const;
-  void Grow();
+                                     LineHash hash) const;
   void Rehash(std::size_t slotCount);
 
   using Slots = std::vector<Entry, HugePageAllocator<Entry>>;
 
-  // Puts an entry known to be absent into the first free slot of its probe run.
-  void Place(const Entry& entry);
-
-  Slots slots_;                      // open addressing, size a power of two
-  std::vector<std::uint32_t> used_;  // occupied slots, for a cheap Clear
+  Slots slots_;  // open addressing with linear probing
+  std::size_t count_ = 0;
 
   // Lines given to AddToIndexLater and not stored yet, oldest at pendingHead_.
   // Sixteen lines of reading and hashing cover the memory latency.
@@ -93,6 +98,8 @@ class LineIndex {
   std::array<std::int32_t, kLookahead> pending_{};
   std::size_t pendingHead_ = 0;
   std::size_t pendingCount_ = 0;
+
+  mutable std::uint64_t probes_ = 0;
 };
 
 }  // namespace qfc

@@ -1,73 +1,60 @@
 #include "input/line_list.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace qfc {
 
-namespace {
-
-constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-// Odd constants with well-mixed bits, for the multiply-fold mixing below.
-constexpr std::uint64_t kSecret0 = 0xa0761d6478bd642fULL;
-constexpr std::uint64_t kSecret1 = 0xe7037ed1a0b428dbULL;
-constexpr std::uint64_t kSecret2 = 0x8ebc6af09c88c6e3ULL;
-
-// Folds A-Z to a-z in all eight bytes of a word at once: a byte gets its 0x20
-// bit when its low seven bits lie in 'A'..'Z' and its high bit is clear. The
-// additions cannot carry from one byte into the next.
-[[nodiscard]] constexpr std::uint64_t FoldWord(std::uint64_t word) {
-  const std::uint64_t low7 = word & ~kHighBits;
-  const std::uint64_t atLeastA = low7 + (0x80 - 'A') * kEveryByte;
-  const std::uint64_t aboveZ = low7 + (0x80 - 'Z' - 1) * kEveryByte;
-  const std::uint64_t upper = atLeastA & ~aboveZ & ~word & kHighBits;
-  return word | (upper >> 2);
-}
-
-// 64 x 64 -> 128-bit multiply, folded back to 64 bits.
-[[nodiscard]] inline std::uint64_t MultiplyFold(std::uint64_t a, std::uint64_t b) {
-  const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
-  return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
-}
-
-}  // namespace
-
-std::uint64_t FoldedHash(std::string_view text) {
-  // Eight folded bytes at a time; the tail is zero-padded, and the length
-  // keeps texts that differ only by trailing NUL bytes apart.
-  std::uint64_t hash = kSecret0 ^ (text.size() * kSecret1);
-  const char* at = text.data();
-  std::size_t left = text.size();
-  for (; left >= sizeof(std::uint64_t);
-       left -= sizeof(std::uint64_t), at += sizeof(std::uint64_t)) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, at, sizeof word);
-    hash = MultiplyFold(FoldWord(word) ^ kSecret1, hash ^ kSecret2);
-  }
-  if (left > 0) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, at, left);
-    hash = MultiplyFold(FoldWord(word) ^ kSecret1, hash ^ kSecret2);
-  }
-  return MultiplyFold(hash ^ kSecret0, kSecret1);
-}
-
-bool EqualFolded(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return FoldCase(static_cast<unsigned char>(x)) ==
-                  FoldCase(static_cast<unsigned char>(y));
-         });
+void LineList::SetSource(std::shared_ptr<const FileBytes> source) {
+  if (source != nullptr && source->View().size() >= kCopied) source = nullptr;
+  source_ = std::move(source);
+  sourceText_ = source_ != nullptr ? source_->View() : std::string_view();
 }
 
 void LineList::Reserve(std::uint64_t bytes, std::uint64_t lines) {
   arena_.reserve(bytes);
-  ends_.reserve(lines);
-  hashes_.reserve(lines);
+  records_.reserve(lines);
+}
+
+void LineList::ReserveLike(double factor) {
+  const auto scaled = [factor](std::size_t size) {
+    return static_cast<std::size_t>(size * factor);
+  };
+  records_.reserve(scaled(records_.size()));
+  copies_.reserve(scaled(copies_.size()));
+  arena_.reserve(scaled(arena_.size()));
+}
+
+std::uint32_t LineList::SourceEnd(std::size_t slot) const {
+  const std::uint32_t end = records_[slot].end;
+  return (end & kCopied) != 0 ? copies_[end & ~kCopied].sourceEnd : end;
+}
+
+std::uint64_t LineList::NextSourceBegin() const {
+  if (records_.empty()) return 0;
+  const std::uint32_t end = SourceEnd(records_.size() - 1);
+  if (end == kNoSourceEnd || end >= sourceText_.size()) return kNoSourceEnd;
+  // A line ends at its line feed or at the carriage return before it; a
+  // carriage return ends a line only that way.
+  return end + (sourceText_[end] == '\r' ? 2 : 1);
 }
 
 std::int32_t LineList::AppendExpandingTabs(std::string_view raw) {
-  const std::size_t start = arena_.size();
+  const bool inSource =
+      !sourceText_.empty() && raw.data() >= sourceText_.data() &&
+      raw.data() + raw.size() <= sourceText_.data() + sourceText_.size() &&
+      static_cast<std::uint64_t>(raw.data() - sourceText_.data()) == NextSourceBegin();
+  const std::uint32_t sourceEnd =
+      inSource ? static_cast<std::uint32_t>(raw.data() + raw.size() - sourceText_.data())
+               : kNoSourceEnd;
+  if (!inSource || raw.find('\t') != std::string_view::npos) {
+    AppendCopy(raw, sourceEnd);
+  } else {
+    records_.push_back({sourceEnd, FoldedHash(raw)});
+    textBytes_ += raw.size();
+  }
+  return Count();
+}
+
+void LineList::AppendCopy(std::string_view raw, std::uint32_t sourceEnd) {
+  const std::size_t begin = arena_.size();
   std::size_t from = 0;
   for (std::size_t tab = raw.find('\t'); tab != std::string_view::npos;
        tab = raw.find('\t', from)) {
@@ -76,15 +63,27 @@ std::int32_t LineList::AppendExpandingTabs(std::string_view raw) {
     from = tab + 1;
   }
   arena_.append(raw.substr(from));
-  ends_.push_back(arena_.size());
-  hashes_.push_back(FoldedHash(std::string_view(arena_).substr(start)));
-  return Count();
+  const std::string_view text = std::string_view(arena_).substr(begin);
+  records_.push_back({kCopied | static_cast<std::uint32_t>(copies_.size()), FoldedHash(text)});
+  copies_.push_back({begin, sourceEnd});
+  textBytes_ += text.size();
 }
 
 std::string_view LineList::Line(std::int32_t lineNo) const {
   const std::size_t slot = Slot(lineNo);
-  const std::uint64_t begin = slot == 0 ? 0 : ends_[slot - 1];
-  return std::string_view(arena_).substr(begin, ends_[slot] - begin);
+  const std::uint32_t end = records_[slot].end;
+  if ((end & kCopied) != 0) {
+    const std::size_t copy = end & ~kCopied;
+    const std::uint64_t copyEnd =
+        copy + 1 < copies_.size() ? copies_[copy + 1].begin : arena_.size();
+    return std::string_view(arena_).substr(copies_[copy].begin, copyEnd - copies_[copy].begin);
+  }
+  std::uint32_t begin = 0;
+  if (slot > 0) {
+    const std::uint32_t before = SourceEnd(slot - 1);
+    begin = before + (sourceText_[before] == '\r' ? 2 : 1);
+  }
+  return sourceText_.substr(begin, end - begin);
 }
 
 }  // namespace qfc

@@ -8,13 +8,13 @@
 //
 // While the pair is text a side reads its next chunk only once its line reader
 // has consumed (counting 2 per line end) at least as much as the chunks have
-// delivered, so the byte reader stays at most one chunk ahead and only one
-// chunk per side is held at a time.
+// delivered, so the byte reader stays at most one chunk ahead.
 //
-// Both readings of a side come from its one open file, each at its own
-// offset. A stream (a pipe, a device, a file whose size reads as 0) cannot be
-// read twice, nor asked for its length: it is taken in whole first, and its
-// length is what it held.
+// Both readings of a side are views of its one open file's bytes, which are
+// mapped rather than copied; the lines point into them and keep them. A
+// stream (a pipe, a device, a file whose size reads as 0) cannot be mapped,
+// nor asked for its length: it is taken in whole first, and its length is
+// what it held.
 #include "input/loader.h"
 
 #include <limits>
@@ -36,16 +36,13 @@ namespace {
 // Decimal, not 65536: the chunk size the mode decision is tuned to.
 constexpr std::int32_t kChunkSize = 64000;
 
-// Lines are reserved for at most one per this many bytes of file. The
-// reservation costs address space only until lines are stored; shorter lines
-// just grow the list.
-constexpr std::uint64_t kReservedBytesPerLine = 16;
-
-// After this much of a side's text its share of distinct lines is known well
-// enough to size its index for the whole file once, instead of growing it
-// step by step; the margin covers a file whose later part is more varied.
-constexpr std::int32_t kIndexSampleBytes = 256 * 1024;
-constexpr double kIndexSizeMargin = 1.1;
+// After this much of a side's text its lines per byte and its share of
+// distinct lines are known well enough to size its line list and index for
+// the whole file once, instead of growing them step by step; the margin
+// covers a file whose later part is more varied. Nothing is sized before, so
+// a pair that turns binary early never pays for lines it will not keep.
+constexpr std::int32_t kSampleBytes = 256 * 1024;
+constexpr double kSizeMargin = 1.1;
 
 constexpr const char* kOutOfMemoryText = "Out of memory";
 
@@ -60,15 +57,11 @@ struct SideState {
   std::int32_t bytesRead = 0;           // length - remaining, the current chunk included
   std::int32_t crLfCount = 0;
   std::optional<char> carry;
-  std::unique_ptr<char[]> chunkBuffer = std::make_unique_for_overwrite<char[]>(kChunkSize);
-  std::size_t chunkLength = 0;  // bytes of this cycle's chunk; 0 = empty
+  std::string_view chunk;  // this cycle's chunk; empty = none
   LineCounters counters;
-  bool indexSized = false;
-  InputFile* file = nullptr;
-  std::uint64_t chunkOffset = 0;  // where the next chunk starts in the file
+  bool sized = false;
+  std::shared_ptr<const FileBytes> bytes;
   TextReader text;
-
-  [[nodiscard]] std::string_view Chunk() const { return {chunkBuffer.get(), chunkLength}; }
 };
 
 // The next chunk's size out of what remains: the full size while enough
@@ -86,20 +79,24 @@ void ChunkStep(SideState& side) {
   TakeChunk(side.remaining, side.chunkSize);
   side.bytesRead = side.length - side.remaining;
   if (side.chunkSize > 0) {
-    side.chunkLength = side.file->ReadAt(side.chunkOffset, side.chunkBuffer.get(),
-                                         static_cast<std::size_t>(side.chunkSize));
-    side.chunkOffset += side.chunkLength;
+    // A file that shrank before it was mapped or read ends early.
+    const std::string_view all = side.bytes->View();
+    const auto start = static_cast<std::size_t>(side.bytesRead - side.chunkSize);
+    if (start < all.size())
+      side.chunk = all.substr(start, static_cast<std::size_t>(side.chunkSize));
   }
-  side.crLfCount = CheckedAdd(side.crLfCount, CountCrLf(side.Chunk(), side.carry));
+  side.crLfCount = CheckedAdd(side.crLfCount, CountCrLf(side.chunk, side.carry));
 }
 
-// Sizes the side's index for the whole file from the lines read so far.
-void SizeIndex(SideState& side, const LineList& lines, LineIndex& index) {
-  side.indexSized = true;
+// Sizes the side's line list and index for the whole file from the lines
+// read so far.
+void SizeForWholeFile(SideState& side, LineList& lines, LineIndex& index) {
+  side.sized = true;
   index.Flush(lines);
-  const double distinctPerByte =
-      static_cast<double>(index.DistinctTexts()) / side.counters.charactersConsumed;
-  index.Reserve(static_cast<std::size_t>(distinctPerByte * side.length * kIndexSizeMargin));
+  const double fileShare =
+      static_cast<double>(side.length) / side.counters.charactersConsumed * kSizeMargin;
+  lines.ReserveLike(fileShare);
+  index.Reserve(static_cast<std::size_t>(static_cast<double>(index.DistinctTexts()) * fileShare));
 }
 
 // The main loop; `outcome` carries the mode and `differ` as they change.
@@ -118,9 +115,9 @@ void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress
       if (state.bytesRead <= state.counters.charactersConsumed || outcome.binaryMode)
         ChunkStep(state);
     }
-    if (!outcome.differ) outcome.differ = left.Chunk() != right.Chunk();
-    left.chunkLength = 0;
-    right.chunkLength = 0;
+    if (!outcome.differ) outcome.differ = left.chunk != right.chunk;
+    left.chunk = {};
+    right.chunk = {};
 
     if (!outcome.binaryMode) {
       for (Side side : kBothSides) {
@@ -128,9 +125,9 @@ void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress
         if (ReadNextLine(state.text, text.lines[side], text.index[side], state.counters)) {
           CheckTextMode(state.bytesRead, state.crLfCount, state.counters.charactersConsumed,
                         state.counters.charactersRead, kCrLfTolerance, outcome.binaryMode);
-          if (!state.indexSized && !outcome.binaryMode &&
-              state.counters.charactersConsumed >= kIndexSampleBytes) {
-            SizeIndex(state, text.lines[side], text.index[side]);
+          if (!state.sized && !outcome.binaryMode &&
+              state.counters.charactersConsumed >= kSampleBytes) {
+            SizeForWholeFile(state, text.lines[side], text.index[side]);
           }
         }
       }
@@ -152,7 +149,6 @@ void LoadCrLfRule(PerSide<InputFile>& files, Progress& progress, LoadedText& tex
     if (!file.HasLength())
       file.HoldWholeStream(kLongestLength, [&] { return progress.Canceled(); });
     sides[side].length = ToInt32(file.Length());
-    sides[side].file = &file;
   }
   outcome.differ = sides[Side::Left].length != sides[Side::Right].length;
   progress.InitProgress(kAnalysisPhase);
@@ -162,12 +158,10 @@ void LoadCrLfRule(PerSide<InputFile>& files, Progress& progress, LoadedText& tex
                                         CheckedMultiply(2, sides[Side::Left].length));
   for (Side side : kBothSides) {
     SideState& state = sides[side];
+    state.bytes = files[side].TakeBytes();
     state.remaining = state.length;
-    const auto length = static_cast<std::uint64_t>(state.length);
-    text.lines[side].Reserve(length, length / kReservedBytesPerLine + 1);
-  }
-  for (Side side : kBothSides) {
-    sides[side].text.Open(files[side], static_cast<std::uint64_t>(sides[side].length));
+    state.text.Open(state.bytes->View());
+    text.lines[side].SetSource(state.bytes);
   }
 
   RunCycles(sides, total, progress, text, outcome);

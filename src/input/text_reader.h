@@ -1,5 +1,5 @@
-// The text stream the loader reads lines from: its own position in the open
-// file and its own buffer, one line per ReadLine.
+// The text stream the loader reads lines from: the lines of a file's bytes,
+// one per ReadLine, each a view into those bytes.
 //
 // Line ends: a line feed ends a line, and a carriage return directly before it
 // belongs to the line end; a lone carriage return is an ordinary character.
@@ -8,42 +8,26 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string_view>
-#include <vector>
-
-#include "core/huge_page_allocator.h"
-#include "input/input_file.h"
 
 namespace qfc {
 
 class TextReader {
  public:
-  // Reads `file` from its start, at most `limit` bytes, so that a file that
-  // grows while it is read still ends where it was measured. The file must
-  // outlive the reader's use.
-  void Open(InputFile& file, std::uint64_t limit);
-  void Close();
+  // Reads the lines of `bytes`, which must stay where they are while read.
+  void Open(std::string_view bytes);
+  void Close() { Open({}); }
 
-  // True when no further line can be read. May read from the file.
-  [[nodiscard]] bool AtEndOfStream();
+  // True when no further line can be read.
+  [[nodiscard]] bool AtEndOfStream() const { return next_ == bytes_.size(); }
 
-  // The next line without its line end, valid until the next call. At the
-  // end of the stream it answers an empty line; ask AtEndOfStream first.
+  // The next line without its line end. At the end of the stream it answers
+  // an empty line; ask AtEndOfStream first.
   [[nodiscard]] std::string_view ReadLine();
 
  private:
-  // Moves the unread bytes to the front, grows the buffer when they fill it,
-  // and reads more; false when the file gave nothing more.
-  [[nodiscard]] bool Refill();
-
-  InputFile* file_ = nullptr;
-  std::uint64_t offset_ = 0;  // where the next read starts in the file
-  std::vector<char, HugePageAllocator<char>> buffer_;
-  std::size_t begin_ = 0;  // first unread byte
-  std::size_t end_ = 0;    // one past the last byte in the buffer
-  std::uint64_t unreadLimit_ = 0;
-  bool exhausted_ = false;
+  std::string_view bytes_;
+  std::size_t next_ = 0;  // first unread byte
 };
 
 }  // namespace qfc

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "input/crlf_count.h"
+#include "input/file_bytes.h"
 #include "input/progress_percent.h"
 #include "input/read_next_line.h"
 #include "input/temp_files.h"
@@ -28,23 +29,27 @@ class ReadNextLineTest : public testing::TestWithParam<ReaderCase> {};
 
 TEST_P(ReadNextLineTest, SplitsAtLineFeedsExpandsTabsAndCounts) {
   const ReaderCase& c = GetParam();
-  test::TempFiles files;
-  TextReader reader;
-  // The file has one byte more than measured, as if it grew while being read.
-  InputFile file = InputFile::Open(files.Write("f", c.bytes + "+"));
-  reader.Open(file, c.bytes.size());
-  LineList lines;
-  LineIndex index;
-  LineCounters counters;
-  while (ReadNextLine(reader, lines, index, counters)) continue;
-  std::vector<std::string> stored;
-  for (std::int32_t n = 1; n <= lines.Count(); ++n) stored.emplace_back(lines.Line(n));
-  EXPECT_EQ(stored, c.lines);
-  EXPECT_EQ(counters.charactersRead, c.charactersRead);
-  EXPECT_EQ(counters.charactersConsumed, c.charactersConsumed);
+  // In place, as the loader reads a mapped file (lines point into the
+  // bytes), and copied, as a list without source bytes keeps them.
+  for (const bool inPlace : {true, false}) {
+    SCOPED_TRACE(inPlace ? "in place" : "copied");
+    const auto bytes = FileBytes::Hold(FileBytes::Buffer(c.bytes.begin(), c.bytes.end()));
+    TextReader reader;
+    reader.Open(bytes->View());
+    LineList lines;
+    if (inPlace) lines.SetSource(bytes);
+    LineIndex index;
+    LineCounters counters;
+    while (ReadNextLine(reader, lines, index, counters)) continue;
+    std::vector<std::string> stored;
+    for (std::int32_t n = 1; n <= lines.Count(); ++n) stored.emplace_back(lines.Line(n));
+    EXPECT_EQ(stored, c.lines);
+    EXPECT_EQ(counters.charactersRead, c.charactersRead);
+    EXPECT_EQ(counters.charactersConsumed, c.charactersConsumed);
+  }
 }
 
-// Longer than the reader's buffer; and a CR LF across its first refill.
+// Long lines, and a CR LF just past 256 KiB.
 const std::string kLong(300'000, 'x');
 const std::string kToRefill(262'143, 'a');
 
@@ -57,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"LoneCrIsACharacter", "a\rb\r\r\nc\r", {"a\rb\r", "c\r"}, 6, 10},
         ReaderCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}, 2, 6},
         ReaderCase{"NoEmptyLineAfterLastEnd", "\n\r\n\n", {"", "", ""}, 0, 6},
+        ReaderCase{"TabLineBetweenPlainOnes", "a\r\n\tb\nc\r\n", {"a", "    b", "c"}, 4, 10},
+        ReaderCase{"CrBeforeCrLfStays", "x\r\r\n\r\ny", {"x\r", "", "y"}, 3, 9},
         ReaderCase{"NulAndHighBytes", std::string("\0\xff\n", 3), {std::string("\0\xff", 2)}, 2, 4},
         ReaderCase{"LineLongerThanBuffer", kLong + "\r\ny", {kLong, "y"}, 300'001, 300'005},
         ReaderCase{"CrLfAcrossRefill", kToRefill + "\r\nb", {kToRefill, "b"}, 262'144, 262'148}),
