@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "grid/changed_text_tint.h"
 #include "grid/grid_row_model.h"
 #include "grid/palette_color.h"
 
@@ -18,6 +19,22 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
 
 void CellDelegate::setModelData(QWidget* /*editor*/, QAbstractItemModel* /*model*/,
                                 const QModelIndex& /*index*/) const {}
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+  // A selected cell shows the selection, not the tint.
+  const bool tinted = tint_ != nullptr && index.column() == 0 &&
+                      (option.state & QStyle::State_Selected) == 0;
+  const std::span<const ShownRun> runs =
+      tinted ? tint_->Runs(side_, index.row() + 1) : std::span<const ShownRun>();
+  if (runs.empty()) {
+    QStyledItemDelegate::paint(painter, option, index);
+    return;
+  }
+  QStyleOptionViewItem cell = option;
+  initStyleOption(&cell, index);
+  PaintTintedCell(painter, cell, runs, ResolveColor(kChangedCharacterTint, cell.palette));
+}
 
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
   QStyledItemDelegate::initStyleOption(option, index);

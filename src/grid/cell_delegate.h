@@ -5,15 +5,29 @@
 
 #include <QStyledItemDelegate>
 
+#include "core/side.h"
+
 class QLineEdit;
 
 namespace qfc {
+
+class ChangedTextTint;
 
 class CellDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
+
+  // Tints the differing characters of changed rows, as the rows of `side`;
+  // null paints no tint.
+  void SetTint(ChangedTextTint* tint, Side side) {
+    tint_ = tint;
+    side_ = side;
+  }
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override;
@@ -25,6 +39,10 @@ class CellDelegate : public QStyledItemDelegate {
 
  protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
+ private:
+  ChangedTextTint* tint_ = nullptr;
+  Side side_ = Side::Left;
 };
 
 }  // namespace qfc

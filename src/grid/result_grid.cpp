@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "grid/cell_delegate.h"
+#include "grid/difference_map.h"
 #include "grid/grid_row_model.h"
 #include "ui/display_text.h"
 #include "ui/units.h"
@@ -22,6 +23,8 @@ namespace {
 constexpr int kRowPadding = 4;
 // Header width until the fill sizes it: room for a few digits.
 constexpr double kInitialHeaderTwips = 600;
+// The difference map's width: about a third of a scroll bar's.
+constexpr double kDifferenceMapTwips = 150;
 
 [[nodiscard]] int ModelColumn(std::int32_t gridColumn) {
   return std::max(gridColumn, kTextColumn) - 1;
@@ -76,7 +79,40 @@ ResultGrid::ResultGrid(Side side, QWidget* parent)
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
           &ResultGrid::ActiveCellMoved);
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ResultGrid::ScrolledTo);
+
+  map_ = new DifferenceMap(
+      model_->Rows(),
+      DifferenceMap::View{[this] { return TopRow(); },
+                          [this] { return std::max(verticalScrollBar()->pageStep(), 1); },
+                          [this](std::int32_t row) { SetTopRow(row); }},
+      this);
+  const auto rowsChanged = [this] { map_->RowsChanged(); };
+  connect(model_, &QAbstractItemModel::rowsInserted, map_, rowsChanged);
+  connect(model_, &QAbstractItemModel::rowsRemoved, map_, rowsChanged);
+  connect(model_, &QAbstractItemModel::modelReset, map_, rowsChanged);
+  connect(model_, &QAbstractItemModel::dataChanged, map_, rowsChanged);
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, map_, [this] { map_->update(); });
 }
+
+void ResultGrid::updateGeometries() {
+  QTableView::updateGeometries();
+  if (map_ == nullptr) return;  // still in the constructor
+  // The table view sets its margins afresh each time, with none on the right.
+  const int mapWidth = TwipsToPixels(kDifferenceMapTwips);
+  const QMargins margins = viewportMargins();
+  if (margins.right() != mapWidth) {
+    setViewportMargins(margins.left(), margins.top(), mapWidth, margins.bottom());
+  }
+  const QRect area = viewport()->geometry();
+  map_->setGeometry(area.right() + 1, area.top(), mapWidth, area.height());
+}
+
+void ResultGrid::SetChangedTextTint(ChangedTextTint* tint) {
+  delegate_->SetTint(tint, side_);
+  viewport()->update();
+}
+
+const GridRows& ResultGrid::Rows() const { return model_->Rows(); }
 
 std::int32_t ResultGrid::RowCount() const { return model_->RowCount(); }
 

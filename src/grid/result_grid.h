@@ -16,7 +16,10 @@ class QLineEdit;
 namespace qfc {
 
 class CellDelegate;
+class ChangedTextTint;
+class DifferenceMap;
 class GridRowModel;
+class GridRows;
 
 class ResultGrid : public QTableView, public Grid {
   Q_OBJECT
@@ -27,6 +30,11 @@ class ResultGrid : public QTableView, public Grid {
 
   // Where the grid's events go; null drops them.
   void SetEvents(GridEvents* events) { events_ = events; }
+  // Tints the differing characters of changed rows; null tints nothing. The
+  // tint must outlive the grid's painting.
+  void SetChangedTextTint(ChangedTextTint* tint);
+  // The rows as stored, for a tint that reads both grids.
+  [[nodiscard]] const GridRows& Rows() const;
 
   [[nodiscard]] std::int32_t RowCount() const override;
   void SetRowCount(std::int32_t rows) override;
@@ -63,6 +71,8 @@ class ResultGrid : public QTableView, public Grid {
   [[nodiscard]] bool IsCellSelected(std::int32_t col, std::int32_t row) const;
 
  protected:
+  // Keeps room for the difference map between the text and the scroll bar.
+  void updateGeometries() override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,6 +94,7 @@ class ResultGrid : public QTableView, public Grid {
   GridEvents* events_ = nullptr;
   GridRowModel* model_ = nullptr;
   CellDelegate* delegate_ = nullptr;
+  DifferenceMap* map_ = nullptr;
   QPointer<QLineEdit> editor_;
   int editorRow_ = 0;
   std::int32_t topRow_ = 1;

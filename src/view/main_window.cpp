@@ -11,6 +11,8 @@
 #include <QToolBar>
 #include <utility>
 
+#include "engine/character_diff.h"
+#include "grid/changed_text_tint.h"
 #include "grid/palette_color.h"
 #include "grid/result_grid.h"
 #include "ui/display_text.h"
@@ -118,6 +120,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   for (const Side side : kBothSides) {
     grids_[side]->SetEvents(synchronizer_.get());
   }
+  tint_ = std::make_unique<ChangedTextTint>(
+      PerSide<const GridRows*>{{&grids_[Side::Left]->Rows(), &grids_[Side::Right]->Rows()}},
+      DiffCharacters);
+  for (const Side side : kBothSides) {
+    grids_[side]->SetChangedTextTint(tint_.get());
+  }
 
   setTabOrder(statusBar(), picSplitter_);
   setTabOrder(picSplitter_, paths_[Side::Left]);
@@ -133,6 +141,7 @@ MainWindow::~MainWindow() {
   // The grids outlive the handlers otherwise: no event may reach them now.
   for (const Side side : kBothSides) {
     grids_[side]->SetEvents(nullptr);
+    grids_[side]->SetChangedTextTint(nullptr);
   }
 }
 

@@ -26,6 +26,7 @@ class QWidget;
 
 namespace qfc {
 
+class ChangedTextTint;
 class GridFill;
 class GridSynchronizer;
 class ResultGrid;
@@ -122,6 +123,7 @@ class MainWindow : public QMainWindow {
 
   std::unique_ptr<GridFill> fill_;
   std::unique_ptr<GridSynchronizer> synchronizer_;
+  std::unique_ptr<ChangedTextTint> tint_;
 };
 
 }  // namespace qfc
