@@ -20,6 +20,7 @@ GridRowModel::GridRowModel(QObject* parent) : QAbstractTableModel(parent) {
 }
 
 void GridRowModel::SetRowCount(std::int32_t rows) {
+  if (rows <= movedPartRow_) movedPartRow_ = 0;
   if (rows == 0) {
     beginResetModel();
     rows_.Resize(0);
@@ -68,6 +69,7 @@ void GridRowModel::SetCellText(std::int32_t col, std::int32_t row, std::string_v
       }
       return;
     case kTextColumn:
+      if (row == movedPartRow_) movedPartRow_ = 0;
       rows_.SetText(row, text);
       CellsChanged(row, row, kTextModelColumn, kCopyModelColumn);
       return;
@@ -93,6 +95,17 @@ void GridRowModel::SetBackColor(ColorValue color, std::int32_t row, std::int32_t
     rows_.SetBackColor(r, color);
   }
   CellsChanged(row, row2, kTextModelColumn, kTextModelColumn);
+}
+
+ShownPart GridRowModel::ShownPartOf(std::int32_t row) const {
+  return row == movedPartRow_ ? movedPart_ : PartHolding(rows_.Text(row));
+}
+
+void GridRowModel::ShowPartHolding(std::int32_t row, std::size_t start, std::size_t length) {
+  if (ShownPartOf(row).Holds(start, length)) return;
+  movedPartRow_ = row;
+  movedPart_ = PartHolding(rows_.Text(row), start, length);
+  CellsChanged(row, row, kTextModelColumn, kTextModelColumn);
 }
 
 void GridRowModel::CellsChanged(std::int32_t row, std::int32_t row2, int firstColumn,
@@ -123,10 +136,11 @@ QVariant GridRowModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole:
       if (textColumn) {
-        return ShownText(rows_.Text(row));
+        return ShownText(ShownPartOf(row).Of(rows_.Text(row)));
       }
       if (index.column() == kCopyModelColumn) {
-        return ShownText(rows_.Copy(row));
+        const std::string_view copy = rows_.Copy(row);
+        return ShownText(PartHolding(copy).Of(copy));
       }
       return QString();
     case kForeColorRole:

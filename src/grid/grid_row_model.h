@@ -15,6 +15,7 @@
 
 #include "grid/grid.h"
 #include "grid/grid_rows.h"
+#include "grid/shown_part.h"
 
 namespace qfc {
 
@@ -44,6 +45,13 @@ class GridRowModel : public QAbstractTableModel {
   void SetForeColor(ColorValue color, std::int32_t row, std::int32_t row2);
   void SetBackColor(ColorValue color, std::int32_t row, std::int32_t row2);
 
+  // The part of the row's text that the view shows and edits (shown_part.h).
+  [[nodiscard]] ShownPart ShownPartOf(std::int32_t row) const;
+  // Moves the row's shown part onto bytes [start, start + length) of its
+  // text unless it holds them already. One row at a time keeps a moved part;
+  // every other row shows its line's start.
+  void ShowPartHolding(std::int32_t row, std::size_t start, std::size_t length);
+
   [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
   [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
   [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
@@ -59,6 +67,8 @@ class GridRowModel : public QAbstractTableModel {
   // Rows the view knows of; rows_ may hold more until the next Flush.
   std::int32_t announced_ = 0;
   QTimer flushTimer_;
+  std::int32_t movedPartRow_ = 0;  // 0: no row
+  ShownPart movedPart_;
 };
 
 }  // namespace qfc

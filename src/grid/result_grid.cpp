@@ -288,9 +288,22 @@ void ResultGrid::SetEditSelection(std::int16_t start, std::int16_t length) {
   if (editor_ == nullptr) {
     return;
   }
-  const std::string_view bytes = model_->Rows().Text(editorRow_);
-  const int from = ShownPosition(bytes, start);
-  const int to = ShownPosition(bytes, start + length);
+  // Positions are bytes of the whole line; the editor holds its shown part,
+  // which moves onto the selection when it lies beyond.
+  const auto first = static_cast<std::size_t>(std::max<int>(start, 0));
+  const auto count = static_cast<std::size_t>(std::max<int>(length, 0));
+  const ShownPart before = model_->ShownPartOf(editorRow_);
+  model_->ShowPartHolding(editorRow_, first, count);
+  const ShownPart part = model_->ShownPartOf(editorRow_);
+  const std::string_view bytes = part.Of(model_->Rows().Text(editorRow_));
+  if (part.from != before.from || part.to != before.to) {
+    editor_->setText(ShownText(bytes));
+  }
+  const auto inPart = [&](std::size_t at) {
+    return ShownPosition(bytes, static_cast<int>(std::clamp(at, part.from, part.to) - part.from));
+  };
+  const int from = inPart(first);
+  const int to = inPart(first + count);
   editor_->setSelection(from, to - from);
 }
 
@@ -298,7 +311,11 @@ std::string ResultGrid::SelectedText() const {
   if (editor_ == nullptr || !editor_->hasSelectedText()) {
     return {};
   }
-  return BytesOfShownText(editor_->selectedText(), model_->Rows().Text(editorRow_));
+  return BytesOfShownText(editor_->selectedText(), EditedBytes());
+}
+
+std::string_view ResultGrid::EditedBytes() const {
+  return model_->ShownPartOf(editorRow_).Of(model_->Rows().Text(editorRow_));
 }
 
 void ResultGrid::CatchUp() {
@@ -310,6 +327,11 @@ void ResultGrid::CatchUp() {
 void ResultGrid::EditorOpened(QLineEdit* editor, const QModelIndex& index) {
   editor_ = editor;
   editorRow_ = index.row() + 1;
+  // The editor of a line longer than its shown part only selects: an edit
+  // would be undone anyway, and taking it back into the whole line would
+  // copy the line at every keystroke.
+  const ShownPart part = model_->ShownPartOf(editorRow_);
+  editor->setReadOnly(part.to - part.from < model_->Rows().Text(editorRow_).size());
   connect(editor, &QLineEdit::textEdited, this, &ResultGrid::EditorTextEdited);
 }
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTableView>
 #include <cstdint>
+#include <string_view>
 
 #include "grid/grid.h"
 
@@ -85,6 +86,8 @@ class ResultGrid : public QTableView, public Grid {
   void CatchUp();
   void SelectCells(CellBlock block);
   void EditorOpened(QLineEdit* editor, const QModelIndex& index);
+  // The bytes the open editor holds: its row's shown part.
+  [[nodiscard]] std::string_view EditedBytes() const;
   void EditorTextEdited(const QString& text);
   void ActiveCellMoved(const QModelIndex& current, const QModelIndex& previous);
   void ScrolledTo(int value);

@@ -224,6 +224,10 @@ TEST_P(SearchTest, FindNextSequence) {
 }
 
 const std::string kLong = std::string(40000, 'x') + "abc";
+// Hits far beyond the part of the line the grid shows: the shown part moves
+// onto each, a quarter of a part ahead of it.
+const std::string kLongHits =
+    std::string(20000, 'x') + "abc" + std::string(9000, 'y') + "abc" + std::string(3000, 'z');
 constexpr MessageAnswer kYes = MessageAnswer::Yes;
 constexpr MessageAnswer kOk = MessageAnswer::Ok;
 
@@ -248,6 +252,8 @@ INSTANTIATE_TEST_SUITE_P(TextSearch, SearchTest, testing::Values(
                {"E:Error processing Find\r\nType mismatch"}},
     SearchCase{"MatchBeyond16BitsIsAnError", {kLong}, 1, "", {"abc"}, {},
                {"E:Error processing Find\r\nOverflow"}},
+    SearchCase{"HitsBeyondTheShownPartAreShown", {kLongHits}, 1, "", {"abc", "abc"}, {},
+               {"L1 1000+3", "L1 1000+3"}},
     SearchCase{"Latin1RowMatchesTypedAccent", {"un caf\xE9 noir"}, 1, "c", {"caf\xC3\xA9"}, {}, {"L1 3+4"}},
     // The selection counts characters, not bytes.
     SearchCase{"Utf8RowSelectsCharacters", {"\xC3\xA9t\xC3\xA9 ab"}, 1, "", {"Ab"}, {}, {"L1 4+2"}}),
