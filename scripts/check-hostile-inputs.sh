@@ -151,7 +151,7 @@ else
 fi
 
 # Ten million empty CR LF lines a side: the per-line cost, printed.
-yes $'\r' | head -n 10000000 > empty-1.txt
+python3 -c 'import sys; sys.stdout.buffer.write(b"\r\n" * 10_000_000)' > empty-1.txt
 cp empty-1.txt empty-2.txt
 echo 'x' >> empty-2.txt
 expect "10,000,000 empty lines a side" 1 'File differences exist' -- "$qdiff" --rows empty-1.txt empty-2.txt
