@@ -7,20 +7,22 @@
 #                             benchmarks and the Debian package need
 set -euo pipefail
 
-# Compiler, build tools, Qt, a font for the window's text, and rsvg-convert,
-# which renders the program icon from its SVG.
+# Compiler, build tools, Qt, a font for the window's text, rsvg-convert,
+# which renders the program icon from its SVG, and the xcb headers, with
+# which the window reads the frame the window manager put around it.
 window_packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev fonts-dejavu-core librsvg2-bin
+  qt6-base-dev libgl-dev fonts-dejavu-core librsvg2-bin libxcb1-dev
 )
 # GoogleTest; clang and its sanitizer runtime for the fuzzers; GNU diff and
 # patch, time and strace for the checks and benchmarks; git for the test of
 # quorvelin-diff as git's difftool and external diff; Xvfb and xdotool for
-# the responsiveness check; the validators, man, file (for dpkg-shlibdeps in
+# the responsiveness check; openbox, icewm and the X utilities for the
+# window-manager test of the windows' frames; the validators, man, file (for dpkg-shlibdeps in
 # CPack) and lintian for the install check.
 test_packages=(
   libgtest-dev clang libclang-rt-14-dev
-  diffutils patch time strace git xvfb xdotool
+  diffutils patch time strace git xvfb xdotool openbox icewm x11-utils
   desktop-file-utils appstream man-db file lintian
 )
 

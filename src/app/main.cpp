@@ -7,6 +7,9 @@
 
 int main(int argc, char* argv[]) {
   const std::string tail = qfc::JoinCommandLineTail(argc, argv);
+  // No arguments end the run silently, decided before the toolkit starts:
+  // there may be no display to open.
+  if (tail.empty()) return 0;
   QApplication app(argc, argv);
   qfc::QtPlatform platform;
   qfc::MainForm form(platform);

@@ -13,6 +13,7 @@
 #include "navigation/commands.h"
 #include "progress/progress_window.h"
 #include "ui/message_box.h"
+#include "ui/window_frame.h"
 #include "view/main_window.h"
 
 namespace qfc {
@@ -112,6 +113,7 @@ bool MainForm::Load(const std::string& commandLineTail) {
     // 16.
     window_->PlaceSplitter(window_->ClientWidthTwips() / 2);
     // 17.
+    progressWindow_->ShowLatest();
     progressWindow_.reset();
     Yield();
     // 18.
@@ -125,16 +127,23 @@ bool MainForm::Load(const std::string& commandLineTail) {
     return true;
   } catch (const ErrorRecord& error) {
     QApplication::restoreOverrideCursor();
+    BeforeMessage();
     ShowStartupError(platform_, error);
   } catch (const std::exception& error) {
     QApplication::restoreOverrideCursor();
+    BeforeMessage();
     ShowStartupError(platform_, ErrorRecord(kAppErrorBase, kStartupSource, error.what()));
   }
   Unload();
   return false;
 }
 
+void MainForm::BeforeMessage() {
+  if (progressWindow_) progressWindow_->ShowLatest();
+}
+
 void MainForm::ReportLoadOutcome(const LoadOutcome& outcome) {
+  BeforeMessage();
   if (outcome.failure) {
     ReportFailure(platform_, kBinaryCompareFailure, *outcome.failure);
   } else if (outcome.binaryMode && !progressWindow_->Canceled()) {
@@ -144,8 +153,18 @@ void MainForm::ReportLoadOutcome(const LoadOutcome& outcome) {
 
 void MainForm::PlaceWindow() {
   const ScreenSize screen = platform_.Screen();
-  window_->move(0, 0);
-  window_->resize(screen.width, static_cast<int>(std::nearbyint(screen.height * kHeightShare)));
+  const QRect outer(0, 0, screen.width,
+                    static_cast<int>(std::nearbyint(screen.height * kHeightShare)));
+  // Until the main window is framed, the progress window's frame is the best
+  // guess of its frame; should it differ, the window is placed again once
+  // framed, with the divider back in the middle.
+  const QMargins expected = progressWindow_ ? FrameMargins(*progressWindow_) : QMargins();
+  auto* placement = new FramePlacement(
+      *window_, [outer](const QMargins&) { return outer; }, expected);
+  placement->SetPlaced([this] {
+    window_->PlaceSplitter(window_->ClientWidthTwips() / 2);
+    window_->SizeControls(window_->SplitterLeft());
+  });
 }
 
 void MainForm::Unload() {
@@ -162,6 +181,7 @@ void MainForm::Shutdown() {
     if (commands_) commands_->ReleaseFindDialog();
   } catch (...) {
   }
+  if (progressWindow_) progressWindow_->ShowLatest();
   progressWindow_.reset();
 }
 

@@ -39,6 +39,9 @@ class MainForm {
 
  private:
   void ReportLoadOutcome(const struct LoadOutcome& outcome);
+  // The progress window shows whatever was set last before a message box
+  // opens over it.
+  void BeforeMessage();
   void PlaceWindow();
   // Closes the main window before it was ever shown: the run ends.
   void Unload();

@@ -4,6 +4,7 @@
 
 #include "grid/changed_text_tint.h"
 #include "grid/grid_row_model.h"
+#include "grid/highlighted_cell.h"
 #include "grid/palette_color.h"
 
 namespace qfc {
@@ -42,6 +43,7 @@ void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
   const auto back = static_cast<ColorValue>(index.data(GridRowModel::kBackColorRole).toUInt());
   option->palette.setColor(QPalette::Text, ResolveColor(fore, option->palette));
   option->backgroundBrush = ResolveColor(back, option->palette);
+  TintHighlightedCell(*option);
 }
 
 }  // namespace qfc

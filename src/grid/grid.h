@@ -64,11 +64,15 @@ class Grid {
   virtual void SetActiveCell(std::int32_t col, std::int32_t row) = 0;
   [[nodiscard]] virtual std::int32_t TopRow() const = 0;
   virtual void SetTopRow(std::int32_t row) = 0;
+  // How many rows the grid shows whole.
+  [[nodiscard]] virtual std::int32_t VisibleRowCount() const = 0;
   // Highlights the block (a row selection).
   virtual void SelectBlock(CellBlock block) = 0;
   // The control's select-range call for a block the user selected.
   virtual void SelectRange(CellBlock block) = 0;
 
+  // Makes the grid's window the active window and gives the grid the
+  // keyboard focus.
   virtual void SetFocus() = 0;
   [[nodiscard]] virtual bool HasFocus() const = 0;
   // Opens the editor on the active cell.

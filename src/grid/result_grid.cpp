@@ -21,6 +21,8 @@ namespace {
 
 // Room above and below a line of text inside a row, in pixels.
 constexpr int kRowPadding = 4;
+// A selection scrolled into view starts at this fraction of the view's width.
+constexpr int kSelectionShownAt = 3;
 // Header width until the fill sizes it: room for a few digits.
 constexpr double kInitialHeaderTwips = 600;
 // The difference map's width: about a third of a scroll bar's.
@@ -46,6 +48,9 @@ ResultGrid::ResultGrid(Side side, QWidget* parent)
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  // Rows of the two grids line up only while both viewports are equally
+  // high, whichever of them is wide enough to do without a scrollbar.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setWordWrap(false);
   setTextElideMode(Qt::ElideRight);
   setCornerButtonEnabled(false);
@@ -244,6 +249,10 @@ void ResultGrid::SetTopRow(std::int32_t row) {
   verticalScrollBar()->setValue(row - 1);
 }
 
+std::int32_t ResultGrid::VisibleRowCount() const {
+  return viewport()->height() / verticalHeader()->defaultSectionSize();
+}
+
 void ResultGrid::SelectBlock(CellBlock block) { SelectCells(block); }
 
 void ResultGrid::SelectRange(CellBlock block) { SelectCells(block); }
@@ -262,7 +271,12 @@ bool ResultGrid::IsCellSelected(std::int32_t col, std::int32_t row) const {
   return selectionModel()->isSelected(model_->index(row - 1, ModelColumn(col)));
 }
 
-void ResultGrid::SetFocus() { setFocus(Qt::OtherFocusReason); }
+void ResultGrid::SetFocus() {
+  // The search runs from the Find dialog: the keystroke after a hit must
+  // reach the grid, not the dialog, which stays open beside the window.
+  activateWindow();
+  setFocus(Qt::OtherFocusReason);
+}
 
 bool ResultGrid::HasFocus() const {
   return hasFocus() || (editor_ != nullptr && editor_->hasFocus());
@@ -305,6 +319,18 @@ void ResultGrid::SetEditSelection(std::int16_t start, std::int16_t length) {
   const int from = inPart(first);
   const int to = inPart(first + count);
   editor_->setSelection(from, to - from);
+  ShowEditSelection();
+}
+
+void ResultGrid::ShowEditSelection() {
+  // The editor spans the whole text column, which is wider than the view;
+  // the cursor stands at the selection's end.
+  const int width = editor_->fontMetrics().horizontalAdvance(editor_->selectedText());
+  const int end = editor_->mapTo(viewport(), editor_->inputMethodQuery(Qt::ImCursorRectangle).toRect().center()).x();
+  const int start = end - width;
+  if (start >= 0 && end <= viewport()->width()) return;
+  QScrollBar* bar = horizontalScrollBar();
+  bar->setValue(bar->value() + start - viewport()->width() / kSelectionShownAt);
 }
 
 std::string ResultGrid::SelectedText() const {

@@ -57,6 +57,7 @@ class ResultGrid : public QTableView, public Grid {
   void SetActiveCell(std::int32_t col, std::int32_t row) override;
   [[nodiscard]] std::int32_t TopRow() const override;
   void SetTopRow(std::int32_t row) override;
+  [[nodiscard]] std::int32_t VisibleRowCount() const override;
   void SelectBlock(CellBlock block) override;
   void SelectRange(CellBlock block) override;
 
@@ -89,6 +90,8 @@ class ResultGrid : public QTableView, public Grid {
   // The bytes the open editor holds: its row's shown part.
   [[nodiscard]] std::string_view EditedBytes() const;
   void EditorTextEdited(const QString& text);
+  // Scrolls sideways so that the editor's selection shows.
+  void ShowEditSelection();
   void ActiveCellMoved(const QModelIndex& current, const QModelIndex& previous);
   void ScrolledTo(int value);
   void ReportBlockSelection();

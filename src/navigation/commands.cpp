@@ -41,24 +41,29 @@ void Commands::AddMenu() {
   actionMenu_ = host_.window->menuBar()->addMenu("&Action");
   actionMenu_->setObjectName("mnuAct");
 
-  const auto addItem = [this](const char* name, const char* caption, const QKeySequence& shortcut,
-                              std::function<void()> handler) {
+  const auto addItem = [this](const char* name, const char* caption,
+                              const QList<QKeySequence>& shortcuts, std::function<void()> handler) {
     QAction* action = actionMenu_->addAction(caption);
     action->setObjectName(name);
-    action->setShortcut(shortcut);
+    action->setShortcuts(shortcuts);
     connect(action, &QAction::triggered, this,
             [this, handler = std::move(handler)] { RunHandler(handler); });
   };
-  addItem("mnuActFind", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { FindCommand(); });
-  addItem("mnuActFindNext", "Find &Next", QKeySequence(Qt::Key_F3),
+  addItem("mnuActFind", "&Find...", {QKeySequence(Qt::CTRL | Qt::Key_F)},
+          [this] { FindCommand(); });
+  addItem("mnuActFindNext", "Find &Next", {QKeySequence(Qt::Key_F3)},
           [this] { FindNextCommand(); });
   actionMenu_->addSeparator()->setObjectName("mnuDash");
-  addItem("mnuActUp", "&Previous Difference", QKeySequence(Qt::CTRL | Qt::Key_R),
+  // With Shift held a step goes row by row; the difference commands read
+  // the key themselves, so Ctrl+Shift runs the same command.
+  addItem("mnuActUp", "&Previous Difference",
+          {QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
           [this] { DifferenceCommand(StepDirection::Up); });
-  addItem("mnuActDown", "&Next Difference", QKeySequence(Qt::CTRL | Qt::Key_N),
+  addItem("mnuActDown", "&Next Difference",
+          {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
           [this] { DifferenceCommand(StepDirection::Down); });
   actionMenu_->addSeparator()->setObjectName("mnuDash2");
-  addItem("mnuActExit", "E&xit", QKeySequence(), [this] { ExitCommand(); });
+  addItem("mnuActExit", "E&xit", {}, [this] { ExitCommand(); });
 }
 
 void Commands::AddToolbarButtons() {

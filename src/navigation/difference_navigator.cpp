@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/run_catching_failure.h"
+#include "navigation/row_in_view.h"
 #include "ui/message_box.h"
 
 namespace qfc {
@@ -103,6 +104,11 @@ bool DifferenceNavigator::BlockEdge(std::int32_t row, StepDirection direction) {
 }
 
 void DifferenceNavigator::ParkOn(std::int32_t row) {
+  // Both grids keep one top row, the one that shows the row in the left grid.
+  const std::int32_t top = TopRowShowing(Left(), row);
+  for (const Side side : kBothSides) {
+    if (grids_[side]->TopRow() != top) grids_[side]->SetTopRow(top);
+  }
   for (const Side side : kBothSides) grids_[side]->SetActiveCell(kTextColumn, row);
 }
 

@@ -117,7 +117,7 @@ bool FindDialog::WholeWord() const { return wholeWord_->isChecked(); }
 std::string FindDialog::FindValue() const {
   std::string value = findText_->currentText().toStdString();
   if (!value.empty()) {
-    if (!MatchCase()) value = UpperCaseAscii(value);
+    if (!MatchCase()) value = UpperCase(value).bytes;
     if (WholeWord()) value = " " + value + " ";
   }
   return value;

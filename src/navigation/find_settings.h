@@ -15,7 +15,7 @@ class FindSettings {
   // The grid to search.
   [[nodiscard]] virtual Side SearchSide() const = 0;
   [[nodiscard]] virtual bool MatchCase() const = 0;
-  // The prepared value, as bytes: upper-cased (a-z only) unless MatchCase,
+  // The prepared value, as bytes: upper-cased unless MatchCase,
   // then wrapped in one blank each side for whole-word search. An empty box
   // gives the empty string.
   [[nodiscard]] virtual std::string FindValue() const = 0;

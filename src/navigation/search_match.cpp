@@ -1,5 +1,8 @@
 #include "navigation/search_match.h"
 
+#include <QByteArray>
+#include <QChar>
+#include <QString>
 #include <algorithm>
 
 namespace qfc {
@@ -13,13 +16,51 @@ namespace {
 
 [[nodiscard]] bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
+constexpr char32_t kLatin1Last = 0xFF;
+
+// Bytes of the UTF-8 sequence that starts with `lead` (valid text only).
+[[nodiscard]] std::size_t Utf8Length(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if ((lead & 0xE0) == 0xC0) return 2;
+  if ((lead & 0xF0) == 0xE0) return 3;
+  return 4;
+}
+
 }  // namespace
 
-std::string UpperCaseAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - ('a' - 'A'));
+UpperCased UpperCase(std::string_view text) {
+  UpperCased upper;
+  upper.bytes.reserve(text.size());
+  upper.origin.reserve(text.size() + 1);
+  const auto append = [&upper](const QByteArray& bytes, std::size_t from) {
+    for (const char c : bytes) {
+      upper.bytes.push_back(c);
+      upper.origin.push_back(static_cast<std::int32_t>(from));
+    }
+  };
+  if (!IsValidUtf8(text)) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(text[i]);
+      const char32_t capital = QChar::toUpper(static_cast<char32_t>(byte));
+      upper.bytes.push_back(static_cast<char>(capital <= kLatin1Last ? capital : byte));
+      upper.origin.push_back(static_cast<std::int32_t>(i));
+    }
+  } else {
+    std::size_t i = 0;
+    while (i < text.size()) {
+      const std::size_t length = Utf8Length(static_cast<unsigned char>(text[i]));
+      char32_t code = static_cast<unsigned char>(text[i]) & (length == 1 ? 0x7Fu : 0x3Fu >> (length - 1));
+      for (std::size_t k = 1; k < length; ++k) {
+        code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+      }
+      const char32_t capital = QChar::toUpper(code);
+      append(capital == code ? QByteArray(text.data() + i, static_cast<qsizetype>(length))
+                             : QString::fromUcs4(&capital, 1).toUtf8(),
+             i);
+      i += length;
+    }
   }
+  upper.origin.push_back(static_cast<std::int32_t>(text.size()));
   return upper;
 }
 

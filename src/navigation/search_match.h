@@ -6,11 +6,24 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qfc {
 
-// Upper-cases a-z and leaves every other byte alone.
-[[nodiscard]] std::string UpperCaseAscii(std::string_view text);
+// A text upper-cased for a search that ignores case, with the way back to
+// the original bytes: the folded text can be longer or shorter than the
+// original where a character's capital takes another number of bytes.
+struct UpperCased {
+  std::string bytes;
+  // origin[i]: the original byte offset of folded byte i; one more entry for
+  // the end of the text.
+  std::vector<std::int32_t> origin;
+};
+
+// The platform's upper-case mapping of each character: for UTF-8 text per
+// code point, for any other text per byte read as Latin-1 (a capital outside
+// Latin-1 leaves the byte as it is).
+[[nodiscard]] UpperCased UpperCase(std::string_view text);
 
 // The 1-based position of the first occurrence of `value` in `text` that
 // begins at or after the 1-based position `from`; 0 when there is none, when

@@ -7,7 +7,8 @@
 // already continued from the top and the value was never found.
 //
 // Case is ignored by comparing upper-cased copies: the dialog upper-cases
-// the value, the scan each row's text.
+// the value, the scan each row's text, character by character, so that
+// accented and non-Latin letters fold as well as a-z.
 #include "navigation/text_search.h"
 
 #include <limits>
@@ -15,6 +16,7 @@
 #include <utility>
 
 #include "core/run_catching_failure.h"
+#include "navigation/row_in_view.h"
 #include "navigation/search_match.h"
 #include "ui/message_box.h"
 
@@ -79,20 +81,27 @@ void TextSearch::Search(const FindSettings& settings) {
   if (start < 1) start = 1;
 
   for (std::int32_t row = start; row <= rowCount; ++row) {
-    std::string text = grid.CellText(kTextColumn, row);
-    if (!settings.MatchCase()) text = UpperCaseAscii(text);
+    const std::string text = grid.CellText(kTextColumn, row);
+    // Ignoring case searches an upper-cased copy; positions in it are mapped
+    // back to the row's own bytes for the selection.
+    std::optional<UpperCased> upper;
+    if (!settings.MatchCase()) upper = UpperCase(text);
+    const std::string& searched = upper ? upper->bytes : text;
     if (!srcPos_) {
       // Only an empty first value gets here: nothing has set the position yet.
       throw std::invalid_argument("Type mismatch");
     }
     const std::string rowValue = ValueForRow(value, text);
-    const std::int32_t pos = MatchPosition(text, rowValue, *srcPos_);
+    const std::int32_t pos = MatchPosition(searched, rowValue, *srcPos_);
     if (pos != 0) {
       searchHit_ = true;
+      const auto end = static_cast<std::size_t>(pos - 1) + rowValue.size();
+      const std::size_t from = upper ? upper->origin[pos - 1] : pos - 1;
+      const std::size_t to = upper ? upper->origin[end] : end;
       grid.SetFocus();
+      BringIntoView(grid, row);
       grid.SetActiveCell(kTextColumn, row);
-      EditCellSelect(grid, row, ToSelectionUnit(static_cast<std::size_t>(pos) - 1),
-                     ToSelectionUnit(rowValue.size()));
+      EditCellSelect(grid, row, ToSelectionUnit(from), ToSelectionUnit(to - from));
       srcPos_ = pos + static_cast<std::int32_t>(rowValue.size());
       return;
     }

@@ -14,6 +14,7 @@
 
 #include "ui/program_icon.h"
 #include "ui/units.h"
+#include "ui/window_frame.h"
 #include "version_record.h"
 
 namespace qfc {
@@ -137,9 +138,17 @@ void ProgressWindow::CentreOnScreen() {
   const QScreen* screen =
       parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
-  QRect placed(QPoint(), size());
-  placed.moveCenter(screen->geometry().center());
-  move(placed.topLeft());
+  const QRect screenRect = screen->geometry();
+  const QSize client = size();
+  // The frame, title bar included, is what is centred.
+  new FramePlacement(
+      *this,
+      [screenRect, client](const QMargins& frame) {
+        QRect outer(QPoint(), client.grownBy(frame));
+        outer.moveCenter(screenRect.center());
+        return outer;
+      },
+      QMargins());
 }
 
 void ProgressWindow::SetOwner(QWidget* owner) { setParent(owner, windowFlags()); }
@@ -188,8 +197,19 @@ void ProgressWindow::SetProgComplete() {
 }
 
 bool ProgressWindow::Canceled() {
-  Yield();
+  if (canceled_) {
+    YieldNow();
+  } else {
+    Yield();
+  }
+  // The run ends after a click: the user sees where it stopped.
+  if (canceled_) ShowLatest();
   return canceled_;
+}
+
+void ProgressWindow::ShowLatest() {
+  ShowPendingValues();
+  if (isVisible()) repaint();
 }
 
 void ProgressWindow::YieldNow() {
@@ -239,6 +259,11 @@ QString ProgressWindow::DetailText() const { return detail_->text(); }
 QString ProgressWindow::VersionText() const { return version_->text(); }
 
 void ProgressWindow::reject() { closeButton_->click(); }
+
+void ProgressWindow::hideEvent(QHideEvent* event) {
+  ShowPendingValues();
+  QDialog::hideEvent(event);
+}
 
 void ProgressWindow::closeEvent(QCloseEvent* event) {
   if (event->spontaneous()) {

@@ -26,7 +26,8 @@ inline constexpr char kComparisonLabelText[] = "Processing Iterative Compare, pl
 // The operations yield to the window system, but a yield that comes sooner
 // than kYieldInterval after the last real one is skipped: a loop calling them
 // a million times must not spend its time painting. The latest bar value and
-// detail text are kept and reach the widgets at the next real yield.
+// detail text are kept and reach the widgets at the next real yield, at
+// ShowLatest, and at every Canceled once Close was clicked.
 class ProgressWindow final : public QDialog, public Progress {
  public:
   // `owner`: the window it stays on top of while shown modeless, or nullptr.
@@ -43,6 +44,9 @@ class ProgressWindow final : public QDialog, public Progress {
 
   // A real yield, whatever the time since the last one.
   void YieldNow();
+  // Puts whatever was set last on screen at once, without yielding: before
+  // a message box opens over the window and before the window goes.
+  void ShowLatest();
 
   // What the widgets show; values set since the last real yield are not
   // there yet.
@@ -61,6 +65,7 @@ class ProgressWindow final : public QDialog, public Progress {
   // The window system's close request counts as Close; the program's own
   // close() closes.
   void closeEvent(QCloseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   static constexpr std::chrono::milliseconds kYieldInterval{10};

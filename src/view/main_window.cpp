@@ -1,6 +1,7 @@
 #include "view/main_window.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -9,6 +10,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <utility>
 
 #include "engine/character_diff.h"
@@ -17,7 +19,9 @@
 #include "grid/result_grid.h"
 #include "ui/display_text.h"
 #include "ui/platform.h"
+#include "ui/program_icon.h"
 #include "ui/units.h"
+#include "ui/window_frame.h"
 #include "view/grid_fill.h"
 #include "view/grid_synchronizer.h"
 
@@ -85,6 +89,7 @@ void Place(QWidget* widget, DesignRect rect) {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QString::fromLatin1(kAppTitle));
+  setWindowIcon(QIcon(DrawProgramIcon()));
   client_ = new QWidget(this);
   setCentralWidget(client_);
 
@@ -281,7 +286,10 @@ void MainWindow::SizeControls(double x) {
 
   double height = RoundHalfEven(ClientHeightTwips() - top - kBottomGap);
   if (!statusBar()->isHidden()) {
-    height = RoundHalfEven(height - Height(statusBar()));
+    // Before the window's layout has run, the bar still has its first,
+    // smaller height; the layout gives it the height it asks for.
+    const int barPixels = std::max(statusBar()->height(), statusBar()->sizeHint().height());
+    height = RoundHalfEven(height - PixelsToTwips(barPixels));
   }
   for (QWidget* widget :
        {static_cast<QWidget*>(leftGrid), static_cast<QWidget*>(rightGrid), imgSplitter_}) {
@@ -298,7 +306,10 @@ int MainWindow::ClientWidthTwips() const { return PixelsToTwips(width()); }
 
 int MainWindow::ClientHeightTwips() const { return PixelsToTwips(height() - client_->y()); }
 
-int MainWindow::WidthTwips() const { return PixelsToTwips(frameGeometry().width()); }
+int MainWindow::WidthTwips() const {
+  const QMargins frame = FrameMargins(*this);
+  return PixelsToTwips(width() + frame.left() + frame.right());
+}
 
 QToolBar* MainWindow::ToolBar() { return toolBar_; }
 
@@ -322,8 +333,8 @@ void MainWindow::AlignToolBar() {
 
 void MainWindow::ApplyResizeRule() {
   if (WidthTwips() < kMinWindowWidth) {
-    const int frame = frameGeometry().width() - width();
-    resize(TwipsToPixels(kMinWindowWidth) - frame, height());
+    const QMargins frame = FrameMargins(*this);
+    resize(TwipsToPixels(kMinWindowWidth) - frame.left() - frame.right(), height());
   }
   SizeControls(SplitterLeft());
 }

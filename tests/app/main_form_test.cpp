@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "navigation/commands.h"
 #include "progress/progress_window.h"
 #include "support/platform_double.h"
 #include "view/main_window.h"
@@ -165,6 +166,33 @@ INSTANTIATE_TEST_SUITE_P(
                     "Error while processing compare.\r\nUnknown line-end mode: lf.", kParseTitle,
                     ""}),
     [](const testing::TestParamInfo<StartupCase>& info) { return std::string(info.param.name); });
+
+TEST(StartupSequenceTest, TheVerdictOpensOverAFullBarWithItsIcon) {
+  const fs::path dir = fs::temp_directory_path() / ("qfc-verdict-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  std::ofstream(dir / "a", std::ios::binary) << Lines("\n", 12);
+  std::ofstream(dir / "b", std::ios::binary) << Lines("\n", 13);
+  test::PlatformDouble platform;
+  MainForm form(platform);
+  int barBehindTheBox = -1;
+  platform.onMessage = [&] { barBehindTheBox = form.Progress()->BarValue(); };
+  EXPECT_FALSE(form.Load("/1:" + (dir / "a").string() + " /2:" + (dir / "b").string()));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(barBehindTheBox, 100);
+  fs::remove_all(dir);
+}
+
+TEST(StartupSequenceTest, TheMainWindowCarriesTheProgramIcon) {
+  test::PlatformDouble platform;
+  MainForm form(platform);
+  EXPECT_FALSE(form.Window().windowIcon().isNull());
+  form.Actions().CreateFindDialog();
+  ASSERT_NE(form.Actions().FindDialogInstance(), nullptr);
+  EXPECT_EQ(form.Actions().FindDialogInstance()->windowIcon().cacheKey(),
+            form.Window().windowIcon().cacheKey());
+}
 
 TEST(StartupSequenceTest, EmptyTailEndsAtOnceWithoutAnyWindow) {
   test::PlatformDouble platform;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMainWindow>
 #include <QTest>
 #include <QToolBar>
@@ -16,6 +17,7 @@
 #include "grid/result_grid.h"
 #include "input/line_list.h"
 #include "navigation/commands.h"
+#include "navigation/row_in_view.h"
 #include "support/platform_double.h"
 #include "view/grid_fill.h"
 
@@ -40,12 +42,23 @@ T& Child(const QObject& parent, const char* name) {
 // The commands over the two grids, on a shown and active window of their own.
 struct Wired {
   Wired() {
+    // The grids sit in the window, as in the main window.
+    auto* client = new QWidget(&window);
+    window.setCentralWidget(client);
+    left.setParent(client);
+    right.setParent(client);
+    right.move(420, 0);
     fill.SetLines(&lines);
     fill.InitGrid(Side::Left);
     fill.InitGrid(Side::Right);
     fill.ResetRows();
     window.show();
     Activate();
+  }
+  ~Wired() {
+    // The grids are members: the window must not delete them.
+    left.setParent(nullptr);
+    right.setParent(nullptr);
   }
   void Activate() {
     window.activateWindow();
@@ -256,7 +269,14 @@ INSTANTIATE_TEST_SUITE_P(TextSearch, SearchTest, testing::Values(
                {"L1 1000+3", "L1 1000+3"}},
     SearchCase{"Latin1RowMatchesTypedAccent", {"un caf\xE9 noir"}, 1, "c", {"caf\xC3\xA9"}, {}, {"L1 3+4"}},
     // The selection counts characters, not bytes.
-    SearchCase{"Utf8RowSelectsCharacters", {"\xC3\xA9t\xC3\xA9 ab"}, 1, "", {"Ab"}, {}, {"L1 4+2"}}),
+    SearchCase{"Utf8RowSelectsCharacters", {"\xC3\xA9t\xC3\xA9 ab"}, 1, "", {"Ab"}, {}, {"L1 4+2"}},
+    SearchCase{"CaseIgnoredFoldsAccents", {"un CAF\xC3\x89 noir"}, 1, "", {"caf\xC3\xA9"}, {},
+               {"L1 3+4"}},
+    SearchCase{"CaseIgnoredFoldsLatin1Row", {"un CAF\xC9 noir"}, 1, "", {"caf\xC3\xA9"}, {}, {"L1 3+4"}},
+    // Dotless i (two bytes) has the one-byte capital I: the selection still
+    // covers the row's own characters.
+    SearchCase{"CapitalOfOtherLengthKeepsPositions", {"a\xC4\xB1yb \xC4\xB1y"}, 1, "",
+               {"\xC4\xB1y", "\xC4\xB1y"}, {}, {"L1 1+2", "L1 5+2"}}),
     [](const testing::TestParamInfo<SearchCase>& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -311,6 +331,76 @@ TEST(CommandsTest, FindNextOpensTheDialogFirstThenSearchesWithItHidden) {
   EXPECT_EQ(w.left.ActiveRow(), 3);
   EXPECT_EQ(Child<QComboBox>(w.Dialog(), "cboFind").count(), 1);  // only the button keeps history
   EXPECT_TRUE(w.platform.messages.empty());
+}
+
+TEST(CommandsTest, AHitActivatesTheMainWindowWithTheGridFocused) {
+  Wired w;
+  for (const char* text : {"one", "two", "three"}) w.Add(text, text);
+  w.Key(Qt::Key_F, Qt::ControlModifier);
+  ASSERT_TRUE(w.Dialog().isVisible());
+  w.Dialog().activateWindow();
+  QCoreApplication::processEvents();
+  Child<QComboBox>(w.Dialog(), "cboFind").setEditText("three");
+  Child(w.Dialog(), "cmdFind").click();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), &w.window);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_TRUE(w.left.isAncestorOf(QApplication::focusWidget()) ||
+              QApplication::focusWidget() == &w.left);
+  EXPECT_TRUE(w.Dialog().isVisible()) << "the dialog stays open beside the window";
+  EXPECT_EQ(w.left.ActiveRow(), 3);
+}
+
+TEST(CommandsTest, CtrlShiftStepsRowByRow) {
+  Wired w;
+  w.Pattern(".DDD.");
+  w.platform.shift = true;  // as the key state reads while Ctrl+Shift is down
+  for (const std::int32_t expected : {2, 3, 4}) {
+    w.Key(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(w.left.ActiveRow(), expected);
+  }
+  w.Key(Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(w.left.ActiveRow(), 3);
+}
+
+TEST(CommandsTest, MenuAndToolbarAsTheUserSeesThem) {
+  Wired w;
+  std::vector<std::string> menu;
+  for (const QAction* action : w.commands.ActionMenu()->actions()) {
+    std::string item = action->isSeparator() ? "-" : action->text().toStdString();
+    for (const QKeySequence& key : action->shortcuts()) item += " " + key.toString().toStdString();
+    menu.push_back(item);
+  }
+  EXPECT_EQ(w.commands.ActionMenu()->title(), "&Action");
+  EXPECT_EQ(menu, (std::vector<std::string>{"&Find... Ctrl+F", "Find &Next F3", "-",
+                                            "&Previous Difference Ctrl+R Ctrl+Shift+R",
+                                            "&Next Difference Ctrl+N Ctrl+Shift+N", "-", "E&xit"}));
+  std::vector<std::string> buttons;
+  for (const QAction* action : w.toolbar->actions()) {
+    buttons.push_back(action->isSeparator() ? "-" : action->toolTip().toStdString());
+  }
+  EXPECT_EQ(buttons, (std::vector<std::string>{"Find", "-", "Move to Previous Difference",
+                                               "Move to Next Difference"}));
+}
+
+TEST(CommandsTest, ALandedRowShowsWithLinesBelowIt) {
+  Wired w;
+  std::string pattern(300, '.');
+  pattern[199] = 'D';
+  w.Pattern(pattern);
+  for (ResultGrid* grid : {static_cast<ResultGrid*>(&w.left), &w.right}) grid->resize(400, 300);
+  QCoreApplication::processEvents();
+  const std::int32_t shown = w.left.VisibleRowCount();
+  ASSERT_GT(shown, 6);
+  w.Key(Qt::Key_N, Qt::ControlModifier);
+  ASSERT_EQ(w.left.ActiveRow(), 200);
+  EXPECT_EQ(w.left.TopRow(), 200 - shown / 3);
+  EXPECT_EQ(w.right.TopRow(), w.left.TopRow());
+  // The last row shown whole counts as out of view: a step onto it scrolls.
+  const std::int32_t top = w.left.TopRow();
+  EXPECT_EQ(TopRowShowing(w.left, top + shown - 2), top);
+  EXPECT_EQ(TopRowShowing(w.left, top + shown - 1), top + shown - 1 - shown / 3);
+  EXPECT_EQ(TopRowShowing(w.left, 2), 1);
 }
 
 TEST(CommandsTest, DifferenceCommandsIdleWhileBusy) {

@@ -1,9 +1,13 @@
 #include "progress/progress_window.h"
 
+#include "version_record.h"
+
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -82,6 +86,57 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<OperationsCase>& info) {
       return std::string(info.param.name);
     });
+
+// Values set in quick succession wait for the next real yield; these are
+// the moments when they must be on screen all the same.
+struct LatestCase {
+  const char* name;
+  std::vector<Step> steps;  // after a real yield, so the last ones are pending
+  int bar;
+  std::string detail;
+};
+
+class ProgressLatestTest : public testing::TestWithParam<LatestCase> {};
+
+TEST_P(ProgressLatestTest, WhatWasSetLastIsShown) {
+  ProgressWindow window;
+  window.show();
+  window.InitProgress(kComparisonPhase);
+  window.YieldNow();
+  for (const Step& step : GetParam().steps) step(window);
+  EXPECT_EQ(window.BarValue(), GetParam().bar);
+  EXPECT_EQ(window.DetailText().toStdString(), GetParam().detail);
+}
+
+const Step kShowLatest = [](ProgressWindow& w) { w.ShowLatest(); };
+const Step kAskCanceled = [](ProgressWindow& w) { (void)w.Canceled(); };
+const Step kHide = [](ProgressWindow& w) { w.hide(); };
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ProgressLatestTest,
+    testing::Values(
+        LatestCase{"CompleteBeforeAMessage", {Set(40), kComplete, kShowLatest}, 100, ""},
+        LatestCase{"TextBeforeAMessage", {Text("Range 1"), Text("Range 2"), kShowLatest}, 0,
+                   "Range 2"},
+        LatestCase{"EveryCanceledAfterAClick",
+                   {kClose, kAskCanceled, Set(37), Text("Loading Lines 3 and 3"), kAskCanceled},
+                   37, "Loading Lines 3 and 3"},
+        LatestCase{"HidingShowsTheLatest", {Set(64), kHide}, 64, ""}),
+    [](const testing::TestParamInfo<LatestCase>& info) { return std::string(info.param.name); });
+
+TEST(ProgressWindowTest, StaticTextsAsTheUserReadsThem) {
+  ProgressWindow window;
+  std::vector<std::string> texts;
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (!label->text().isEmpty() && label->isVisibleTo(&window)) {
+      texts.push_back(label->text().toStdString());
+    }
+  }
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "Quorvelin's  File Compare Utility"), texts.end());
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "Version 2.0.70"), texts.end());
+  EXPECT_NE(std::find(texts.begin(), texts.end(), version::kLegalNotice), texts.end());
+  EXPECT_EQ(window.CloseButton()->text(), "Close");
+}
 
 TEST(ProgressWindowTest, ShowsTheVersionFromTheVersionRecord) {
   EXPECT_EQ(ProgressWindow().VersionText(), QStringLiteral("Version 2.0.70"));

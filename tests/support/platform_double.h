@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ class PlatformDouble final : public Platform {
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
                             MessageButtons buttons) override {
     messages.push_back({text, title, icon, buttons});
+    if (onMessage) onMessage();
     if (!answers.empty()) {
       const MessageAnswer answer = answers.front();
       answers.pop_front();
@@ -34,6 +36,8 @@ class PlatformDouble final : public Platform {
   void EndProgram() override { ++ends; }
 
   std::vector<RecordedMessage> messages;
+  // Runs as each box opens, to look at the screen behind it.
+  std::function<void()> onMessage;
   std::deque<MessageAnswer> answers;  // for YesNo boxes; No when empty
   int beeps = 0;
   int ends = 0;
