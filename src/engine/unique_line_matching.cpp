@@ -34,6 +34,8 @@ constexpr std::int32_t kPrefetchDistance = 16;
 void MatchUniqueLines(const LoadedText& text, Progress& progress, KeyedPairList& matches) {
   matches.Clear();
   const std::int32_t leftCount = text.lines[Side::Left].Count();
+  // At most one match per left line; room reserved is touched only as used.
+  matches.Reserve(static_cast<std::size_t>(leftCount));
   progress.InitProgress(kComparisonPhase);
   for (std::int32_t i = 1; i <= leftCount; ++i) {
     if (i + kPrefetchDistance <= leftCount) {

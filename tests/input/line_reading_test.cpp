@@ -2,6 +2,7 @@
 // chunks, the progress percentage and the line index.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,6 +10,7 @@
 
 #include "input/crlf_count.h"
 #include "input/file_bytes.h"
+#include "input/folded_text.h"
 #include "input/progress_percent.h"
 #include "input/read_next_line.h"
 #include "input/temp_files.h"
@@ -128,12 +130,59 @@ INSTANTIATE_TEST_SUITE_P(
                     UniqueCase{"Single", {"x", "Hello", "y"}, "Hello", 2},
                     UniqueCase{"CaseBlindLookup", {"Hello"}, "HELLO", 1},
                     UniqueCase{"CaseVariantsAreOneText", {"Hello", "hello"}, "Hello", 0},
+                    UniqueCase{
+                        "CaseBlindPastOneWord", {"Hello World, Again!"}, "hELLO wORLD, aGAIN!", 1},
+                    UniqueCase{"OnlyAToZFold", {"@[@[@[@[@[\xc4"}, "`{`{`{`{`{\xe4", 0},
                     UniqueCase{"ThreeTimes", {"a", "a", "a"}, "a", 0},
                     UniqueCase{"BlankNeverUnique", {"   "}, "   ", 0},
                     UniqueCase{"EmptyNeverUnique", {""}, "", 0},
                     UniqueCase{"TabsAreBlanks", {"\t "}, "     ", 0},
                     UniqueCase{"TrailingBlankMatters", {"abc "}, "abc", 0}),
     test::ByName{});
+
+// Lines crafted so that, under one key of the line hash, every one of them
+// lands on the same home slot: the linear probing then walks the whole run
+// for each new line, and the index costs the square of the lines. Under any
+// other key (a new run draws one at random) they spread out again.
+class CraftedLinesTest : public testing::Test {
+ protected:
+  static constexpr std::uint64_t kCraftingSeed = 7;
+  static constexpr int kLines = 500;
+  // An index of kLines texts never has more than 2^kSameTopBits slots, and the
+  // top bits of a hash pick the slot, so lines sharing them share one slot.
+  static constexpr int kSameTopBits = 10;
+
+  void TearDown() override { SetLineHashSeed(kCraftingSeed + 1); }
+
+  static std::vector<std::string> Craft() {
+    SetLineHashSeed(kCraftingSeed);
+    std::vector<std::string> lines;
+    for (std::uint64_t serial = 0; static_cast<int>(lines.size()) < kLines; ++serial) {
+      std::string text = "line " + std::to_string(serial);
+      if (FoldedHash(text) >> (32 - kSameTopBits) == 0) lines.push_back(std::move(text));
+    }
+    return lines;
+  }
+
+  static std::uint64_t ProbesToIndex(const std::vector<std::string>& texts) {
+    LineList lines;
+    LineIndex index;
+    for (const std::string& text : texts) index.AddToIndex(lines, lines.AppendExpandingTabs(text));
+    for (const std::string& text : texts) EXPECT_GT(index.UniqueLineNo(lines, text), 0);
+    return index.Probes();
+  }
+};
+
+TEST_F(CraftedLinesTest, CrowdOneSlotOnlyUnderTheKeyTheyWereCraftedFor) {
+  const std::vector<std::string> crafted = Craft();
+  const std::uint64_t crowded = ProbesToIndex(crafted);
+  EXPECT_GT(crowded, std::uint64_t{kLines} * kLines / 4);
+
+  for (const std::uint64_t otherSeed : {kCraftingSeed + 1, kCraftingSeed * 1000003}) {
+    SetLineHashSeed(otherSeed);
+    EXPECT_LT(ProbesToIndex(crafted), std::uint64_t{8} * kLines) << "seed " << otherSeed;
+  }
+}
 
 }  // namespace
 }  // namespace qfc
