@@ -1,6 +1,7 @@
 // A RowSink that keeps the rows, for printing once the comparison is done.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "core/line_pair.h"
@@ -13,6 +14,10 @@ class CollectedRows final : public RowSink {
   void ResetRows() override { rows_.clear(); }
   void AddGridRow(LinePair row) override { rows_.push_back(row); }
   void SizeColumns(std::int32_t /*rowCount*/) override {}
+
+  // Room for `count` rows, so that collecting them never copies; the room
+  // costs address space only until rows fill it.
+  void Reserve(std::size_t count) { rows_.reserve(count); }
 
   [[nodiscard]] const PairList& Rows() const { return rows_; }
 

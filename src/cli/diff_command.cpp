@@ -128,6 +128,9 @@ void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
   }
 
   CollectedRows sink;
+  // A row holds at least one line: room for every line is room enough.
+  sink.Reserve(static_cast<std::size_t>(text.lines[Side::Left].Count()) +
+               static_cast<std::size_t>(text.lines[Side::Right].Count()));
   const CompareOutcome compared = CompareLines(text, progress, sink);
   progress.Finish();
   const PerSide<LineNumber> lineCounts{
@@ -154,8 +157,7 @@ void WriteLineEndsDiffer(const PerSide<LineEnds>& lineEnds, OutputBuffer& out) {
         openLastLine[side] = text.lines[side].Count();
     }
     const DiffStyle style{options.wordDiff, UseColor(options, outputIsTerminal)};
-    WriteUnifiedDiff(rows, kinds, text.lines, labels, openLastLine, options.context, style,
-                     output);
+    WriteUnifiedDiff(rows, kinds, text.lines, labels, openLastLine, options.context, style, output);
   }
   if (anyLineEnds && !differ) WriteLineEndsDiffer(outcome.lineEnds, output);
   return Finish(output, err, differ ? kExitDiffer : kExitIdentical);
