@@ -1,9 +1,11 @@
 #include "input/file_bytes.h"
 
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "input/load_failure.h"
@@ -13,8 +15,15 @@ namespace qfc {
 std::shared_ptr<const FileBytes> FileBytes::MapOrRead(int fd, std::size_t length) {
   std::shared_ptr<FileBytes> bytes(new FileBytes);
   if (length == 0) return bytes;
-  // Populated at once: one call instead of a page fault per page.
   void* mapping = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd, 0);
+  // Bytes past the end of a file that shrank since it was measured cannot be
+  // read through a mapping: such a file is read instead, and ends early.
+  struct stat status {};
+  if (mapping != MAP_FAILED &&
+      (::fstat(fd, &status) != 0 || static_cast<std::uint64_t>(status.st_size) < length)) {
+    ::munmap(mapping, length);
+    mapping = MAP_FAILED;
+  }
   if (mapping != MAP_FAILED) {
     bytes->mapping_ = mapping;
     bytes->view_ = {static_cast<const char*>(mapping), length};

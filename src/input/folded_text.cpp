@@ -1,5 +1,6 @@
 #include "input/folded_text.h"
 
+#include <chrono>
 #include <cstring>
 #include <random>
 
@@ -35,9 +36,14 @@ struct HashKeys {
 }
 
 [[nodiscard]] HashKeys DrawKeys() {
-  std::random_device device;
-  const std::uint64_t seed = (static_cast<std::uint64_t>(device()) << 32) ^ device();
-  return KeysFrom(seed);
+  try {
+    std::random_device device;
+    return KeysFrom((static_cast<std::uint64_t>(device()) << 32) ^ device());
+  } catch (...) {
+    // No source of randomness: the clock still differs from run to run.
+    return KeysFrom(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  }
 }
 
 HashKeys gKeys = DrawKeys();
