@@ -24,6 +24,7 @@ namespace {
 }
 
 [[nodiscard]] std::uint8_t MarkOf(const GridRows& rows, std::int32_t row) {
+  if (rows.HasDefaultColors(row)) return 0;
   const ColorValue fore = rows.ForeColor(row);
   if (fore == kChangedColor) return kChangedMark;
   if (fore != kDefaultTextColor || rows.BackColor(row) != kDefaultBackColor) return kOneSidedMark;
@@ -81,10 +82,24 @@ void DifferenceMap::RowsChanged() {
 void DifferenceMap::paintEvent(QPaintEvent* /*event*/) {
   if (stale_) {
     buckets_ = FoldRows(rows_);
+    marks_ = QImage();
     stale_ = false;
   }
+  if (marks_.size() != size()) DrawMarks();
   QPainter painter(this);
-  painter.fillRect(rect(), palette().color(QPalette::Button));
+  painter.drawImage(0, 0, marks_);
+  if (buckets_.rows > 0) {
+    const MapSpan view = ViewSpan(view_.topRow(), view_.page(), buckets_.rows, height());
+    painter.setPen(palette().color(QPalette::Text));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(0, view.top, width() - 1, std::max(view.bottom - view.top - 1, 1));
+  }
+}
+
+void DifferenceMap::DrawMarks() {
+  marks_ = QImage(size(), QImage::Format_RGB32);
+  marks_.fill(palette().color(QPalette::Button));
+  QPainter painter(&marks_);
   const int w = width();
   const int h = height();
   const QColor changed = ResolveColor(kChangedColor, palette());
@@ -102,12 +117,6 @@ void DifferenceMap::paintEvent(QPaintEvent* /*event*/) {
     } else {
       painter.fillRect(0, span.top, w, markHeight, mark == kChangedMark ? changed : oneSided);
     }
-  }
-  if (buckets_.rows > 0) {
-    const MapSpan view = ViewSpan(view_.topRow(), view_.page(), buckets_.rows, h);
-    painter.setPen(palette().color(QPalette::Text));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(0, view.top, w - 1, std::max(view.bottom - view.top - 1, 1));
   }
 }
 

@@ -8,6 +8,7 @@
 // buckets, so that painting costs the same for ten rows or a million.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -77,11 +78,15 @@ class DifferenceMap : public QWidget {
  private:
   // Scrolls so that the row under y comes to the middle of the view.
   void ScrollToPointer(int y);
+  // Draws the marks at the strip's size; scrolling repaints only the outline
+  // over this picture.
+  void DrawMarks();
 
   const GridRows& rows_;
   View view_;
   MapBuckets buckets_;
   bool stale_ = true;
+  QImage marks_;
 };
 
 }  // namespace qfc

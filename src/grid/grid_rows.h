@@ -40,6 +40,12 @@ class GridRows {
   void SetCopy(std::int32_t row, std::string_view text);
 
   [[nodiscard]] ColorValue ForeColor(std::int32_t row) const { return colors_[At(row).fore]; }
+  // True when both colours are the defaults, the row of equal lines; cheaper
+  // than reading them, for scans over every row.
+  [[nodiscard]] bool HasDefaultColors(std::int32_t row) const {
+    const Row& r = At(row);
+    return r.fore == kDefaultTextSlot && r.back == kDefaultBackSlot;
+  }
   [[nodiscard]] ColorValue BackColor(std::int32_t row) const { return colors_[At(row).back]; }
   void SetForeColor(std::int32_t row, ColorValue color) { At(row).fore = ColorSlot(color); }
   void SetBackColor(std::int32_t row, ColorValue color) { At(row).back = ColorSlot(color); }
