@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
@@ -100,6 +101,11 @@ TEST_P(StartupTest, EndsOrOpensWithTheRightWords) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, c.message);
     EXPECT_EQ(platform.messages[0].title, c.title);
+    // A failure stops the user with the critical icon; the binary verdict informs.
+    const bool failure = c.message.rfind("Error", 0) == 0;
+    EXPECT_EQ(platform.messages[0].icon,
+              failure ? MessageIcon::Critical : MessageIcon::Information);
+    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
   }
   EXPECT_EQ(form.Progress(), nullptr) << "the progress window outlived the run";
   EXPECT_EQ(platform.ends, 0);
@@ -181,6 +187,37 @@ TEST(StartupSequenceTest, TheVerdictOpensOverAFullBarWithItsIcon) {
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
   EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(barBehindTheBox, 100);
+  fs::remove_all(dir);
+}
+
+// Close pressed once the comparison phase shows: the run ends without a
+// message and without the main window.
+TEST(StartupSequenceTest, CloseDuringTheComparisonEndsSilently) {
+  const fs::path dir = fs::temp_directory_path() / ("qfc-compare-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  std::ofstream(dir / "a", std::ios::binary) << Lines("\r\n", 400);
+  std::ofstream(dir / "b", std::ios::binary) << Lines("\r\n", 400, "other ");
+  test::PlatformDouble platform;
+  MainForm form(platform);
+  struct ClickOnShow : QObject {
+    QPushButton* close = nullptr;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Show && close != nullptr) close->click();
+      return QObject::eventFilter(watched, event);
+    }
+  } clicker;
+  // Runs at the first yield after the progress window appears.
+  QTimer::singleShot(0, [&form, &clicker] {
+    clicker.close = form.Progress()->CloseButton();
+    for (QLabel* label : form.Progress()->findChildren<QLabel*>()) {
+      if (label->text() == QString::fromLatin1(kComparisonLabelText)) {
+        label->installEventFilter(&clicker);
+      }
+    }
+  });
+  EXPECT_FALSE(form.Load("/1:" + (dir / "a").string() + " /2:" + (dir / "b").string()));
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_FALSE(form.Window().isVisible());
   fs::remove_all(dir);
 }
 

@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UniqueCase{"ThreeTimes", {"a", "a", "a"}, "a", 0},
                     UniqueCase{"BlankNeverUnique", {"   "}, "   ", 0},
                     UniqueCase{"EmptyNeverUnique", {""}, "", 0},
-                    UniqueCase{"TabsAreBlanks", {"\t "}, "     ", 0},
+                    UniqueCase{"TabsExpandToFourBlanks", {"x", "a\tb"}, "a    b", 2},
                     UniqueCase{"TrailingBlankMatters", {"abc "}, "abc", 0}),
     test::ByName{});
 
