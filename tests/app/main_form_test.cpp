@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>

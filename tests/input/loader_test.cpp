@@ -128,13 +128,24 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"CancelAfterBinary", Binary(2'000'000), Binary(2'000'000), kIdentical, 14},
         LoadCase{"PairOverAGigabyte", "", "", "Overflow", 0, 600'000'000},
         LoadCase{"FileOver2GiB", "", "", "Overflow", 0, std::uintmax_t{1} << 31},
-        LoadCase{"RightUnreadable", "a", "b", "Input/output error", 0, 0, true},
-        // A line longer than a chunk ends a chunk without a CR LF pair.
-        LoadCase{"LinesLongerThanAChunkAreBinary", LongLines(250, 65'000), LongLines(250, 65'000),
-                 kIdentical},
-        LoadCase{"LinesShorterThanAChunkStayText", LongLines(250, 63'000),
-                 LongLines(250, 63'000), kText}),
+        LoadCase{"RightUnreadable", "a", "b", "Input/output error", 0, 0, true}),
     test::ByName{});
+
+// The chunk size shows in the mode: a line longer than a 64000-byte chunk
+// ends a chunk without a CR LF pair.
+TEST(LoadFilesChunkTest, LinesLongerThanAChunkMakeThePairBinary) {
+  for (const auto& [length, binary] : {std::pair{65'000, true}, std::pair{63'000, false}}) {
+    test::TempFiles files;
+    const std::string text = LongLines(250, static_cast<std::size_t>(length));
+    test::ProgressDouble progress;
+    LoadedText loaded;
+    PerSide<InputFile> opened =
+        OpenInputFiles({{files.Write("left", text), files.Write("right", text)}});
+    const LoadOutcome outcome = LoadFiles(opened, LineEndMode::CrLf, progress, loaded);
+    EXPECT_FALSE(outcome.failure.has_value());
+    EXPECT_EQ(outcome.binaryMode, binary) << "lines of " << length << " bytes";
+  }
+}
 
 TEST(LoadFilesProgressTest, TwoEmptyFilesTakeOneCycleAndOneCancelQuestion) {
   test::TempFiles files;
