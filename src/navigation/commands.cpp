@@ -75,10 +75,13 @@ void Commands::AddToolbarButtons() {
     button->setObjectName(key);
     button->setToolTip(tooltip);
   };
-  addButton(kFindKey, FindIcon(), "Find");
+  // Polished first, so that a style sheet's colours are in the palette.
+  toolbar.ensurePolished();
+  const QColor background = toolbar.palette().color(toolbar.backgroundRole());
+  addButton(kFindKey, FindIcon(background), "Find");
   toolbar.addSeparator();
-  addButton(kUpKey, UpIcon(), "Move to Previous Difference");
-  addButton(kDownKey, DownIcon(), "Move to Next Difference");
+  addButton(kUpKey, UpIcon(background), "Move to Previous Difference");
+  addButton(kDownKey, DownIcon(background), "Move to Next Difference");
 
   connect(&toolbar, &QToolBar::actionTriggered, this,
           [this](QAction* button) { ToolbarButtonClick(button->objectName()); });
