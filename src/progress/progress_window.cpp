@@ -65,7 +65,7 @@ ProgressWindow::ProgressWindow(QWidget* owner)
   // An empty title would make the window system fall back to the program's
   // name; a blank shows nothing.
   setWindowTitle(QStringLiteral(" "));
-  setWindowIcon(QIcon(DrawProgramIcon()));
+  setWindowIcon(ProgramIcon());
   setModal(false);
   setFont(ArialFont(kBodyPointSize));
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
@@ -79,7 +79,7 @@ void ProgressWindow::BuildControls() {
   frame->setGeometry(TwipsRect(120, 0, 7080, 3690));
 
   auto* logo = new QLabel(frame);
-  logo->setPixmap(DrawProgramIcon());
+  logo->setPixmap(ProgramIconPixmap());
   logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   logo->setGeometry(TwipsRect(120, 315, 615, 585));
 
