@@ -6,6 +6,7 @@
 #include "grid/grid_row_model.h"
 #include "grid/highlighted_cell.h"
 #include "grid/palette_color.h"
+#include "grid/readable_color.h"
 
 namespace qfc {
 
@@ -41,8 +42,15 @@ void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
   QStyledItemDelegate::initStyleOption(option, index);
   const auto fore = static_cast<ColorValue>(index.data(GridRowModel::kForeColorRole).toUInt());
   const auto back = static_cast<ColorValue>(index.data(GridRowModel::kBackColorRole).toUInt());
-  option->palette.setColor(QPalette::Text, ResolveColor(fore, option->palette));
-  option->backgroundBrush = ResolveColor(back, option->palette);
+  // The cells keep the values the fill wrote; only the painting follows a
+  // dark palette (readable_color.h).
+  QColor background = ResolveColor(back, option->palette);
+  if (back != kDefaultBackColor) {
+    background = PaintedCellBackground(background, ResolveColor(kDefaultBackColor, option->palette));
+  }
+  option->palette.setColor(QPalette::Text,
+                           PaintedTextColor(ResolveColor(fore, option->palette), background));
+  option->backgroundBrush = background;
   TintHighlightedCell(*option);
 }
 

@@ -28,6 +28,10 @@ QColor ResolveColor(ColorValue value, const QPalette& palette) {
   if ((value & kSystemColorFlag) != 0) {
     return palette.color(SystemRole(value & ~kSystemColorFlag));
   }
+  return FixedColor(value);
+}
+
+QColor FixedColor(ColorValue value) {
   return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                 static_cast<int>((value >> 16) & 0xFF));
 }

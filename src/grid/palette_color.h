@@ -11,4 +11,7 @@ namespace qfc {
 
 [[nodiscard]] QColor ResolveColor(ColorValue value, const QPalette& palette);
 
+// A fixed colour (no system flag) from its 0x00BBGGRR bytes.
+[[nodiscard]] QColor FixedColor(ColorValue value);
+
 }  // namespace qfc
