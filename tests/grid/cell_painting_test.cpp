@@ -15,6 +15,7 @@
 #include <tuple>
 #include <utility>
 
+#include "core/side.h"
 #include "grid/grid.h"
 #include "grid/grid_row_model.h"
 #include "grid/palette_color.h"
@@ -63,7 +64,7 @@ QPalette DarkPalette() {
 // One grid with a row of each kind, as the fill colours them.
 class PaintedGrid {
  public:
-  explicit PaintedGrid(const QPalette& palette) : grid_(0) {
+  explicit PaintedGrid(const QPalette& palette) : grid_(Side::Left) {
     grid_.setPalette(palette);
     grid_.SetColumnCount(2);
     grid_.SetRowCount(kAbsentRow);
