@@ -89,7 +89,7 @@ void Place(QWidget* widget, DesignRect rect) {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QString::fromLatin1(kAppTitle));
-  setWindowIcon(QIcon(DrawProgramIcon()));
+  setWindowIcon(ProgramIcon());
   client_ = new QWidget(this);
   setCentralWidget(client_);
 
