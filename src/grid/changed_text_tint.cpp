@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "grid/grid_row_model.h"
 #include "grid/grid_rows.h"
 #include "ui/display_text.h"
 
@@ -16,6 +17,8 @@ namespace {
 // the narrowest characters, and a 100,000-character line must not cost a
 // measurement of all of it.
 constexpr int kMaxMeasuredCharacters = 4096;
+// Spreads a shown part's start over the key's bits.
+constexpr std::uint64_t kPartStartMix = 0x9E3779B97F4A7C15ULL;
 // Characters outside the basic plane: four UTF-8 bytes, two UTF-16 units.
 constexpr int kSurrogatePairBytes = 4;
 
@@ -53,14 +56,17 @@ constexpr int kSurrogatePairBytes = 4;
   return shown;
 }
 
-// Identifies a row's content: both texts and both colours.
+// Identifies a row's content: both shown texts, where they start in their
+// lines, and both colours.
 [[nodiscard]] std::uint64_t RowKey(const PerSide<std::string_view>& texts,
+                                   const PerSide<std::size_t>& starts,
                                    const PerSide<ColorValue>& colors) {
   const std::hash<std::string_view> hash;
   constexpr int kRotation = 31;
   const std::uint64_t right = hash(texts[Side::Right]);
   std::uint64_t key = hash(texts[Side::Left]) ^ ((right << kRotation) | (right >> kRotation));
   key ^= (std::uint64_t{colors[Side::Left]} << 32) ^ colors[Side::Right];
+  key ^= (starts[Side::Left] * kPartStartMix) ^ starts[Side::Right];
   return key;
 }
 
@@ -88,19 +94,25 @@ class TextMeasure {
 
 }  // namespace
 
-ChangedTextTint::ChangedTextTint(PerSide<const GridRows*> rows, Differ differ)
-    : rows_(rows), differ_(std::move(differ)), slots_(kCachedRows) {}
+ChangedTextTint::ChangedTextTint(PerSide<const GridRowModel*> models, Differ differ)
+    : models_(models), differ_(std::move(differ)), slots_(kCachedRows) {}
 
 std::span<const ShownRun> ChangedTextTint::Runs(Side side, std::int32_t row) {
   for (const Side each : kBothSides) {
-    if (row < 1 || row > rows_[each]->Count()) return {};
+    if (row < 1 || row > models_[each]->Rows().Count()) return {};
   }
-  const PerSide<ColorValue> colors{
-      {rows_[Side::Left]->ForeColor(row), rows_[Side::Right]->ForeColor(row)}};
+  PerSide<ColorValue> colors;
+  PerSide<std::string_view> texts;
+  PerSide<std::size_t> starts;
+  for (const Side each : kBothSides) {
+    const GridRows& rows = models_[each]->Rows();
+    colors[each] = rows.ForeColor(row);
+    const ShownPart part = models_[each]->ShownPartOf(row);
+    texts[each] = part.Of(rows.Text(row));
+    starts[each] = part.from;
+  }
   if (colors[Side::Left] != kChangedColor || colors[Side::Right] != kChangedColor) return {};
-  const PerSide<std::string_view> texts{
-      {rows_[Side::Left]->Text(row), rows_[Side::Right]->Text(row)}};
-  const std::uint64_t key = RowKey(texts, colors);
+  const std::uint64_t key = RowKey(texts, starts, colors);
   Slot& slot = slots_[static_cast<std::size_t>(row) % kCachedRows];
   if (slot.row != row || slot.key != key) {
     const ChangedRuns runs = differ_(texts);

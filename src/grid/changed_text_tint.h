@@ -20,7 +20,7 @@ class QPainter;
 
 namespace qfc {
 
-class GridRows;
+class GridRowModel;
 
 // Pale red, RGB(255, 208, 208): light enough that the dark red text on it
 // reads as well as on white.
@@ -38,8 +38,10 @@ class ChangedTextTint {
   // Answers the differing runs of a pair of lines.
   using Differ = std::function<ChangedRuns(const PerSide<std::string_view>& lines)>;
 
-  // Reads the rows of both grids, which must outlive the tint.
-  ChangedTextTint(PerSide<const GridRows*> rows, Differ differ);
+  // Reads the rows of both grids' models, which must outlive the tint. The
+  // runs are those of the parts of the lines that the models show, so that a
+  // line of any length costs at most a shown part's work and memory.
+  ChangedTextTint(PerSide<const GridRowModel*> models, Differ differ);
 
   // What to tint in grid row `row` (from 1) of `side`: nothing unless both
   // sides hold the row in the changed colour.
@@ -56,7 +58,7 @@ class ChangedTextTint {
     PerSide<std::vector<ShownRun>> runs;
   };
 
-  PerSide<const GridRows*> rows_;
+  PerSide<const GridRowModel*> models_;
   Differ differ_;
   std::vector<Slot> slots_;
 };

@@ -36,6 +36,7 @@ class ResultGrid : public QTableView, public Grid {
   void SetChangedTextTint(ChangedTextTint* tint);
   // The rows as stored, for a tint that reads both grids.
   [[nodiscard]] const GridRows& Rows() const;
+  [[nodiscard]] const GridRowModel& Model() const { return *model_; }
 
   [[nodiscard]] std::int32_t RowCount() const override;
   void SetRowCount(std::int32_t rows) override;

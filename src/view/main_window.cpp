@@ -15,6 +15,7 @@
 
 #include "engine/character_diff.h"
 #include "grid/changed_text_tint.h"
+#include "grid/grid_row_model.h"
 #include "grid/palette_color.h"
 #include "grid/result_grid.h"
 #include "ui/display_text.h"
@@ -126,7 +127,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     grids_[side]->SetEvents(synchronizer_.get());
   }
   tint_ = std::make_unique<ChangedTextTint>(
-      PerSide<const GridRows*>{{&grids_[Side::Left]->Rows(), &grids_[Side::Right]->Rows()}},
+      PerSide<const GridRowModel*>{{&grids_[Side::Left]->Model(), &grids_[Side::Right]->Model()}},
       DiffCharacters);
   for (const Side side : kBothSides) {
     grids_[side]->SetChangedTextTint(tint_.get());

@@ -11,7 +11,9 @@
 
 #include "grid/changed_text_tint.h"
 #include "grid/difference_map.h"
+#include "grid/grid_row_model.h"
 #include "grid/grid_rows.h"
+#include "grid/shown_part.h"
 #include "view_fixture.h"
 
 namespace qfc::test {
@@ -243,6 +245,45 @@ TEST_F(DifferenceMapClickTest, StripSitsBesideTheScrollBarAndKeepsTheTextClear) 
   QScrollBar* bar = Left().verticalScrollBar();
   ASSERT_TRUE(bar->isVisible());
   EXPECT_LT(map->geometry().right(), bar->mapTo(&Left(), QPoint(0, 0)).x());
+}
+
+// A changed row of very long lines is diffed over the parts the grids show,
+// never over the whole lines: a shown part's work and memory, whatever the
+// line's length, and runs that fall inside the painted text.
+TEST(TintOfLongLines, DiffsOnlyTheShownParts) {
+  constexpr std::size_t kLong = 1'000'000;
+  PerSide<std::string> texts{{std::string(kLong, 'a'), std::string(kLong, 'a')}};
+  texts[Side::Right][5] = 'B';
+  texts[Side::Right][kLong - 5] = 'B';
+  GridRowModel left;
+  GridRowModel right;
+  const PerSide<GridRowModel*> models{{&left, &right}};
+  for (const Side side : kBothSides) {
+    models[side]->SetRowCount(1);
+    models[side]->SetCellText(kTextColumn, 1, texts[side]);
+    models[side]->SetForeColor(kChangedColor, 1, 1);
+  }
+  std::size_t longestSeen = 0;
+  ChangedTextTint tint({{&left, &right}},
+                       [&](const PerSide<std::string_view>& lines) {
+                         for (const Side side : kBothSides) {
+                           longestSeen = std::max(longestSeen, lines[side].size());
+                         }
+                         ChangedRuns runs;
+                         runs[Side::Right].push_back({5, 1});
+                         return runs;
+                       });
+  const auto runs = tint.Runs(Side::Right, 1);
+  EXPECT_LE(longestSeen, kShownPartBytes);
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0], (ShownRun{5, 1}));
+
+  // A part moved onto a search hit is diffed afresh, in its own positions.
+  longestSeen = 0;
+  right.ShowPartHolding(1, kLong - 5, 1);
+  static_cast<void>(tint.Runs(Side::Right, 1));
+  EXPECT_GT(longestSeen, 0u) << "the moved part must not reuse the cached runs";
+  EXPECT_LE(longestSeen, kShownPartBytes);
 }
 
 }  // namespace
