@@ -313,6 +313,39 @@ INSTANTIATE_TEST_SUITE_P(FindDialog, HistoryTest, testing::Values(
     [](const testing::TestParamInfo<HistoryCase>& info) { return std::string(info.param.name); });
 // clang-format on
 
+// Clicking a side option of the Find dialog starts the next search at the start
+// of the searched grid's active row again: the hit just found is found once
+// more, where without the click the search would go on to the next row.
+class OptionClickTest : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(OptionClickTest, RestartsTheSearchInTheActiveRow) {
+  const auto [option, firstHitAfter] = GetParam();
+  Wired w;
+  for (const char* text : {"abc", "abc", "abc"}) w.Add(text, text);
+  w.commands.CreateFindDialog();
+  Child<QComboBox>(w.Dialog(), "cboFind").setEditText("abc");
+  ASSERT_EQ(w.FindNext(), "L1 0+3");
+  ASSERT_EQ(w.FindNext(), "L2 0+3");
+  Child(w.Dialog(), option).click();
+  EXPECT_EQ(w.FindNext(), firstHitAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(FindDialog, OptionClickTest,
+                         testing::Values(std::pair{"optSrcWindow0", "L2 0+3"},
+                                         std::pair{"optSrcWindow1", "R1 0+3"}),
+                         [](const auto& info) { return std::string(info.param.first); });
+
+TEST(FindDialogTest, TheCloseBoxOnlyHidesTheDialog) {
+  Wired w;
+  w.commands.CreateFindDialog();
+  Child<QComboBox>(w.Dialog(), "cboFind").setEditText("kept");
+  w.Dialog().show();
+  w.Dialog().close();
+  ASSERT_NE(w.commands.FindDialogInstance(), nullptr);
+  EXPECT_FALSE(w.Dialog().isVisible());
+  EXPECT_EQ(Child<QComboBox>(w.Dialog(), "cboFind").currentText(), "kept");
+}
+
 TEST(CommandsTest, FindNextOpensTheDialogFirstThenSearchesWithItHidden) {
   Wired w;
   w.Pattern(".DD.");
