@@ -39,7 +39,7 @@ class ChangedTextTint {
   using Differ = std::function<ChangedRuns(const PerSide<std::string_view>& lines)>;
 
   // Reads the rows of both grids' models, which must outlive the tint. The
-  // runs are those of the parts of the lines that the models show, so that a
+  // runs are those of the shown pieces of the lines (shown_part.h), so that a
   // line of any length costs at most a shown part's work and memory.
   ChangedTextTint(PerSide<const GridRowModel*> models, Differ differ);
 

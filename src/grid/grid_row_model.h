@@ -45,7 +45,7 @@ class GridRowModel : public QAbstractTableModel {
   void SetForeColor(ColorValue color, std::int32_t row, std::int32_t row2);
   void SetBackColor(ColorValue color, std::int32_t row, std::int32_t row2);
 
-  // The part of the row's text that the view shows and edits (shown_part.h).
+  // Which bytes of the row's text the view shows and edits (shown_part.h).
   [[nodiscard]] ShownPart ShownPartOf(std::int32_t row) const;
   // Moves the row's shown part onto bytes [start, start + length) of its
   // text unless it holds them already. One row at a time keeps a moved part;

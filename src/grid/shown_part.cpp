@@ -5,7 +5,7 @@
 namespace qfc {
 namespace {
 
-// Room left in front of a hit, so that it is not flush with the part's start.
+// Room left in front of a hit, so that it does not sit at the shown bytes' start.
 constexpr std::size_t kLeadIn = kShownPartBytes / 4;
 // A UTF-8 sequence is at most four bytes: a lead and three continuations.
 constexpr std::size_t kMostContinuationBytes = 3;

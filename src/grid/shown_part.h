@@ -28,9 +28,9 @@ struct ShownPart {
   }
 };
 
-// The part of `bytes` that holds bytes [start, start + length): the line's
+// The shown bytes of `bytes` that hold bytes [start, start + length): the line's
 // start when that holds it, else a part that begins a little before `start`.
-// A selection longer than a part gets the part that begins with it. Both ends
+// A selection longer than a part gets a part that begins with it. Both ends
 // fall on the start of a UTF-8 sequence where the bytes allow, so that a part
 // of a UTF-8 line is itself UTF-8. A line of at most kShownPartBytes is its
 // own part.

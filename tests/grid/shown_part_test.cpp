@@ -1,4 +1,4 @@
-// The part of a long line the grid hands to the toolkit, and the row model
+// What of a long line the grid hands to the toolkit, and the row model
 // that answers only that part as the cell's text.
 #include "grid/shown_part.h"
 

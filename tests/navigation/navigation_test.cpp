@@ -237,7 +237,7 @@ TEST_P(SearchTest, FindNextSequence) {
 }
 
 const std::string kLong = std::string(40000, 'x') + "abc";
-// Hits far beyond the part of the line the grid shows: the shown part moves
+// Hits far beyond the bytes of the line the grid shows: the shown part moves
 // onto each, a quarter of a part ahead of it.
 const std::string kLongHits =
     std::string(20000, 'x') + "abc" + std::string(9000, 'y') + "abc" + std::string(3000, 'z');

@@ -15,7 +15,7 @@
 namespace qfc {
 namespace {
 
-// WCAG's minimum for the parts of an image that carry its meaning.
+// WCAG's minimum for the pieces of an image that carry its meaning.
 constexpr double kMinImageContrast = 3.0;
 
 struct Image {

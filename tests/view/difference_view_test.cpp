@@ -247,7 +247,7 @@ TEST_F(DifferenceMapClickTest, StripSitsBesideTheScrollBarAndKeepsTheTextClear) 
   EXPECT_LT(map->geometry().right(), bar->mapTo(&Left(), QPoint(0, 0)).x());
 }
 
-// A changed row of very long lines is diffed over the parts the grids show,
+// A changed row of very long lines is diffed over the pieces the grids show,
 // never over the whole lines: a shown part's work and memory, whatever the
 // line's length, and runs that fall inside the painted text.
 TEST(TintOfLongLines, DiffsOnlyTheShownParts) {
