@@ -19,6 +19,24 @@ constexpr std::size_t kStreamBlock = std::size_t{1} << 20;
 
 [[noreturn]] void ThrowSystemError(int error) { throw LoadFailure(std::strerror(error)); }
 
+// Fills `into` with up to `size` bytes from `readSome(at, count, done)` (a
+// read or pread that may return less), retrying an interrupted call; stops
+// early only at the end of the file. Answers the bytes read.
+template <typename ReadSome>
+std::size_t FillFrom(char* into, std::size_t size, ReadSome readSome) {
+  std::size_t got = 0;
+  while (got < size) {
+    const ssize_t n = readSome(into + got, size - got, got);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ThrowSystemError(errno);
+    }
+    got += static_cast<std::size_t>(n);
+  }
+  return got;
+}
+
 // The kinds of entry that are read; everything else "does not exist".
 [[nodiscard]] bool IsReadableKind(mode_t mode) {
   return S_ISREG(mode) || S_ISCHR(mode) || S_ISBLK(mode) || S_ISFIFO(mode);
@@ -111,17 +129,9 @@ std::size_t InputFile::ReadAt(std::uint64_t offset, char* into, std::size_t size
     return count;
   }
   ThrowIfUnreadable();
-  std::size_t got = 0;
-  while (got < size) {
-    const ssize_t n = ::pread(fd_, into + got, size - got, static_cast<off_t>(offset + got));
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ThrowSystemError(errno);
-    }
-    got += static_cast<std::size_t>(n);
-  }
-  return got;
+  return FillFrom(into, size, [&](char* at, std::size_t count, std::size_t done) {
+    return ::pread(fd_, at, count, static_cast<off_t>(offset + done));
+  });
 }
 
 std::shared_ptr<const FileBytes> InputFile::TakeBytes() {
@@ -132,17 +142,8 @@ std::shared_ptr<const FileBytes> InputFile::TakeBytes() {
 
 std::size_t InputFile::ReadNext(char* into, std::size_t size) {
   ThrowIfUnreadable();
-  std::size_t got = 0;
-  while (got < size) {
-    const ssize_t n = ::read(fd_, into + got, size - got);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ThrowSystemError(errno);
-    }
-    got += static_cast<std::size_t>(n);
-  }
-  return got;
+  return FillFrom(into, size,
+                  [&](char* at, std::size_t count, std::size_t) { return ::read(fd_, at, count); });
 }
 
 PerSide<InputFile> OpenInputFiles(const PerSide<std::string>& paths) {
