@@ -6,10 +6,14 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <ostream>
 #include <string>
 
 #include "navigation/commands.h"
@@ -41,6 +45,8 @@ struct StartupCase {
   // The line-end panels, "left | right"; " | " when they are not shown.
   std::string lineEnds = " | ";
 };
+
+void PrintTo(const StartupCase& c, std::ostream* os) { *os << c.name; }
 
 std::string Standard(const std::string& l, const std::string& r) { return "/1:" + l + " /2:" + r; }
 std::string Reversed(const std::string& l, const std::string& r) { return "/2:" + r + " /1:" + l; }
@@ -115,8 +121,10 @@ TEST_P(StartupTest, EndsOrOpensWithTheRightWords) {
     EXPECT_FALSE(form.Window().Busy());
     EXPECT_EQ(form.Window().StatusText(), c.status);
     EXPECT_EQ(form.Window().Path(Side::Right), right);
-    EXPECT_EQ(form.Window().x(), 0);
-    EXPECT_EQ(form.Window().y(), 0);
+    // The frame at the top left, as wide as the screen and 0.9 of its height
+    // (1280 x 1024); the divider in the middle of the client area.
+    EXPECT_EQ(form.Window().frameGeometry(), QRect(0, 0, 1280, 922));
+    EXPECT_EQ(form.Window().findChild<QWidget*>("imgSplitter")->x(), form.Window().width() / 2);
     EXPECT_EQ(
         form.Window().LineEndStyle(Side::Left) + " | " + form.Window().LineEndStyle(Side::Right),
         c.lineEnds);
@@ -191,34 +199,27 @@ TEST(StartupSequenceTest, TheVerdictOpensOverAFullBarWithItsIcon) {
   fs::remove_all(dir);
 }
 
-// Close pressed once the comparison phase shows: the run ends without a
-// message and without the main window.
-TEST(StartupSequenceTest, CloseDuringTheComparisonEndsSilently) {
-  const fs::path dir = fs::temp_directory_path() / ("qfc-compare-" + std::to_string(::getpid()));
+// A frameless progress window leaves no frame to expect: the main window is
+// placed as if it had none, then again once its own frame is known, with the
+// divider back in the middle.
+TEST(StartupSequenceTest, PlacedAgainOnceFramedWithTheDividerInTheMiddle) {
+  const fs::path dir = fs::temp_directory_path() / ("qfc-framed-" + std::to_string(::getpid()));
   fs::create_directories(dir);
-  std::ofstream(dir / "a", std::ios::binary) << Lines("\r\n", 400);
-  std::ofstream(dir / "b", std::ios::binary) << Lines("\r\n", 400, "other ");
+  for (const char* name : {"a", "b"}) std::ofstream(dir / name, std::ios::binary) << "same\r\n";
   test::PlatformDouble platform;
   MainForm form(platform);
-  struct ClickOnShow : QObject {
-    QPushButton* close = nullptr;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-      if (event->type() == QEvent::Show && close != nullptr) close->click();
-      return QObject::eventFilter(watched, event);
-    }
-  } clicker;
-  // Runs at the first yield after the progress window appears.
-  QTimer::singleShot(0, [&form, &clicker] {
-    clicker.close = form.Progress()->CloseButton();
-    for (QLabel* label : form.Progress()->findChildren<QLabel*>()) {
-      if (label->text() == QString::fromLatin1(kComparisonLabelText)) {
-        label->installEventFilter(&clicker);
-      }
-    }
+  QTimer::singleShot(0, [&form] {
+    form.Progress()->setWindowFlag(Qt::FramelessWindowHint);
+    form.Progress()->show();
+    // The window system takes the frame anew when the window moves.
+    form.Progress()->move(form.Progress()->pos() + QPoint(1, 0));
   });
-  EXPECT_FALSE(form.Load("/1:" + (dir / "a").string() + " /2:" + (dir / "b").string()));
-  EXPECT_TRUE(platform.messages.empty());
-  EXPECT_FALSE(form.Window().isVisible());
+  ASSERT_TRUE(form.Load("/1:" + (dir / "a").string() + " /2:" + (dir / "b").string()));
+  MainWindow& window = form.Window();
+  EXPECT_TRUE(QTest::qWaitFor([&window] {
+    return window.frameGeometry() == QRect(0, 0, 1280, 922);
+  })) << "never placed again";
+  EXPECT_EQ(window.findChild<QWidget*>("imgSplitter")->x(), window.width() / 2);
   fs::remove_all(dir);
 }
 
@@ -242,22 +243,81 @@ TEST(StartupSequenceTest, EmptyTailEndsAtOnceWithoutAnyWindow) {
   EXPECT_FALSE(form.Window().isVisible());
 }
 
-TEST(StartupSequenceTest, CloseDuringLoadingEndsSilently) {
-  const fs::path dir = fs::temp_directory_path() / ("qfc-cancel-" + std::to_string(::getpid()));
+// When the user presses Close, as the progress window shows it.
+enum class CloseAt {
+  FirstYield,       // just after the window appears: during the loading
+  FullBar,          // a binary pair decided, its verdict not yet shown
+  ComparisonLabel,  // the comparison phase has begun
+};
+
+struct CloseCase {
+  const char* name;
+  std::string left;
+  std::string right;
+  CloseAt at;
+};
+
+void PrintTo(const CloseCase& c, std::ostream* os) { *os << c.name; }
+
+// Presses `close` as `watched` is shown.
+struct ClickOnShow : QObject {
+  explicit ClickOnShow(QPushButton* close) : close(close) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) close->click();
+    return QObject::eventFilter(watched, event);
+  }
+  QPushButton* close;
+};
+
+class CloseTest : public testing::TestWithParam<CloseCase> {};
+
+TEST_P(CloseTest, EndsTheRunWithoutAMessageOrTheMainWindow) {
+  const CloseCase& c = GetParam();
+  const fs::path dir = fs::temp_directory_path() / ("qfc-close-" + std::to_string(::getpid()));
   fs::create_directories(dir);
-  // A binary pair: without the cancel a verdict would be shown.
-  for (const char* name : {"a", "b"})
-    std::ofstream(dir / name, std::ios::binary) << Lines("\n", 50);
+  std::ofstream(dir / "a", std::ios::binary) << c.left;
+  std::ofstream(dir / "b", std::ios::binary) << c.right;
   test::PlatformDouble platform;
   MainForm form(platform);
+  std::unique_ptr<ClickOnShow> clicker;
   // Runs at the first yield after the progress window appears.
-  QTimer::singleShot(0, [&form] { form.Progress()->CloseButton()->click(); });
-
+  QTimer::singleShot(0, [&] {
+    QPushButton* close = form.Progress()->CloseButton();
+    switch (c.at) {
+      case CloseAt::FirstYield:
+        close->click();
+        break;
+      case CloseAt::FullBar:
+        QObject::connect(form.Progress()->findChild<QProgressBar*>(), &QProgressBar::valueChanged,
+                         close, [close](int value) {
+                           if (value == 100) close->click();
+                         });
+        break;
+      case CloseAt::ComparisonLabel:
+        clicker = std::make_unique<ClickOnShow>(close);
+        for (QLabel* label : form.Progress()->findChildren<QLabel*>()) {
+          if (label->text() == QString::fromLatin1(kComparisonLabelText)) {
+            label->installEventFilter(clicker.get());
+          }
+        }
+        break;
+    }
+  });
   EXPECT_FALSE(form.Load("/1:" + (dir / "a").string() + " /2:" + (dir / "b").string()));
-  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_TRUE(platform.messages.empty()) << platform.messages.front().text;
   EXPECT_FALSE(form.Window().isVisible());
   fs::remove_all(dir);
 }
+
+// The binary pairs would show a verdict, the text pair the main window.
+INSTANTIATE_TEST_SUITE_P(
+    Table, CloseTest,
+    testing::Values(
+        CloseCase{"DuringTheLoading", Lines("\n", 50), Lines("\n", 50), CloseAt::FirstYield},
+        CloseCase{"BeforeTheBinaryVerdict", Lines("\n", 12), Lines("\n", 13), CloseAt::FullBar},
+        CloseCase{"DuringTheComparison", Lines("\r\n", 400), Lines("\r\n", 400, "other "),
+                  CloseAt::ComparisonLabel}),
+    [](const testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace qfc
