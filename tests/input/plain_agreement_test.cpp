@@ -2,6 +2,7 @@
 // pairs that reach past two 64000-byte chunks, in both line-end modes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "input/loader.h"
@@ -64,6 +65,12 @@ TEST_P(PlainAgreementTest, LoaderAgreesWithThePlainReadingInBothModes) {
     const test::PlainOutcome plain = test::PlainLoad({{c.left, c.right}}, mode);
     EXPECT_EQ(test::Divergence(plain, mode, outcome, text), "")
         << (mode == LineEndMode::Any ? "--eol=any" : "--eol=crlf");
+    if (mode == LineEndMode::CrLf) {
+      const auto [got, want] = std::ranges::mismatch(progress.percents, plain.percents);
+      EXPECT_TRUE(got == progress.percents.end() && want == plain.percents.end())
+          << "the bar parts from the plain reading at cycle "
+          << (got - progress.percents.begin() + 1) << " of " << plain.percents.size();
+    }
   }
 }
 

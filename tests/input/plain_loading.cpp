@@ -1,6 +1,7 @@
 #include "input/plain_loading.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 namespace qfc::test {
@@ -98,7 +99,14 @@ PlainOutcome CrLfRule(const PerSide<std::string_view>& bytes) {
   }
   PlainOutcome outcome;
   outcome.differ = sides[Side::Left].length != sides[Side::Right].length;
+  const std::int64_t total = 2 * (sides[Side::Left].length + sides[Side::Right].length);
   for (bool done = false; !done;) {
+    std::int64_t progress = 0;
+    for (Side side : kBothSides) progress += sides[side].bytesRead + sides[side].charactersConsumed;
+    if (total != 0) {
+      const double percent = static_cast<double>(progress) / static_cast<double>(total) * 100;
+      outcome.percents.push_back(static_cast<std::int32_t>(std::nearbyint(percent)));
+    }
     for (Side side : kBothSides) {
       CrLfSide& s = sides[side];
       if (!(s.bytesRead <= s.charactersConsumed || outcome.binaryMode)) continue;

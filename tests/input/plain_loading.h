@@ -24,6 +24,7 @@ struct PlainOutcome {
   bool differ = false;                      // the verdict, when binaryMode
   PerSide<std::vector<std::string>> lines;  // tabs expanded; when text
   PerSide<LineEnds> lineEnds;               // LineEndMode::Any only
+  std::vector<std::int32_t> percents;       // the bar as each cycle begins; CR LF rule only
 };
 
 [[nodiscard]] PlainOutcome PlainLoad(const PerSide<std::string_view>& bytes, LineEndMode mode);
