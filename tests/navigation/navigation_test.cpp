@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMainWindow>
+#include <QMenu>
 #include <QTest>
 #include <QToolBar>
 #include <functional>
@@ -313,7 +313,7 @@ INSTANTIATE_TEST_SUITE_P(FindDialog, HistoryTest, testing::Values(
     [](const testing::TestParamInfo<HistoryCase>& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Clicking a side option of the Find dialog starts the next search at the start
+// Clicking an option of the Find dialog starts the next search at the start
 // of the searched grid's active row again: the hit just found is found once
 // more, where without the click the search would go on to the next row.
 class OptionClickTest : public testing::TestWithParam<std::pair<const char*, const char*>> {};
@@ -321,29 +321,82 @@ class OptionClickTest : public testing::TestWithParam<std::pair<const char*, con
 TEST_P(OptionClickTest, RestartsTheSearchInTheActiveRow) {
   const auto [option, firstHitAfter] = GetParam();
   Wired w;
-  for (const char* text : {"abc", "abc", "abc"}) w.Add(text, text);
+  for (const char* text : {" abc ", " abc ", " abc "}) w.Add(text, text);
   w.commands.CreateFindDialog();
   Child<QComboBox>(w.Dialog(), "cboFind").setEditText("abc");
-  ASSERT_EQ(w.FindNext(), "L1 0+3");
-  ASSERT_EQ(w.FindNext(), "L2 0+3");
+  ASSERT_EQ(w.FindNext(), "L1 1+3");
+  ASSERT_EQ(w.FindNext(), "L2 1+3");
   Child(w.Dialog(), option).click();
+  // Before the search looks at the value, which the check boxes change too.
+  EXPECT_EQ(w.commands.Search().SrcPos(), 1);
   EXPECT_EQ(w.FindNext(), firstHitAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(FindDialog, OptionClickTest,
-                         testing::Values(std::pair{"optSrcWindow0", "L2 0+3"},
-                                         std::pair{"optSrcWindow1", "R1 0+3"}),
+                         testing::Values(std::pair{"optSrcWindow0", "L2 1+3"},
+                                         std::pair{"optSrcWindow1", "R1 1+3"},
+                                         std::pair{"chkCase", "L2 1+3"},
+                                         std::pair{"chkWord", "L2 0+5"}),
                          [](const auto& info) { return std::string(info.param.first); });
 
 TEST(FindDialogTest, TheCloseBoxOnlyHidesTheDialog) {
   Wired w;
-  w.commands.CreateFindDialog();
-  Child<QComboBox>(w.Dialog(), "cboFind").setEditText("kept");
-  w.Dialog().show();
-  w.Dialog().close();
-  ASSERT_NE(w.commands.FindDialogInstance(), nullptr);
-  EXPECT_FALSE(w.Dialog().isVisible());
-  EXPECT_EQ(Child<QComboBox>(w.Dialog(), "cboFind").currentText(), "kept");
+  w.Key(Qt::Key_F, Qt::ControlModifier);
+  FindDialog* const dialog = w.commands.FindDialogInstance();
+  Child<QComboBox>(*dialog, "cboFind").setEditText("kept");
+  Child(*dialog, "optSrcWindow1").click();
+  dialog->close();
+  EXPECT_FALSE(dialog->isVisible());
+  // Whatever a close left to be deleted goes now.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  w.Activate();
+  w.Key(Qt::Key_F, Qt::ControlModifier);
+  ASSERT_EQ(w.commands.FindDialogInstance(), dialog);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(Child<QComboBox>(*dialog, "cboFind").currentText(), "kept");
+  EXPECT_EQ(dialog->SearchSide(), Side::Right);
+}
+
+// Find opened again and again, each time from another focused control: the
+// side it searches, its text and the part of that text selected ("R two [two]").
+TEST(FindDialogTest, TakesOverTheFocusedGridsSideAndAnySelectedText) {
+  Wired w;
+  for (const char* text : {"one", "two", "three"}) w.Add(text, text);
+  auto* path = new QLineEdit("a path", w.window.centralWidget());
+  path->move(0, 300);
+  path->show();
+  const auto open = [&w] {
+    w.Key(Qt::Key_F, Qt::ControlModifier);
+    const QLineEdit& box = *Child<QComboBox>(w.Dialog(), "cboFind").lineEdit();
+    const std::string shown = (w.Dialog().SearchSide() == Side::Left ? "L " : "R ") +
+                              box.text().toStdString() + " [" + box.selectedText().toStdString() +
+                              "]";
+    Child(w.Dialog(), "cmdCancel").click();
+    w.Activate();
+    return shown;
+  };
+  const auto select = [](ResultGrid& grid, std::int32_t row, std::int16_t start,
+                         std::int16_t length) {
+    grid.SetActiveCell(kTextColumn, row);
+    grid.SetFocus();
+    grid.BeginEdit();
+    grid.SetEditSelection(start, length);
+  };
+
+  w.left.setFocus();
+  EXPECT_EQ(open(), "L  []");
+  Child<QComboBox>(w.Dialog(), "cboFind").setEditText("o");
+  ASSERT_EQ(w.FindNext(), "L1 0+1");
+  EXPECT_EQ(open(), "L o [o]");
+  ASSERT_EQ(w.commands.Search().SrcPos(), 2);
+  select(w.right, 3, 1, 3);
+  EXPECT_EQ(open(), "R hre [hre]");
+  EXPECT_EQ(w.commands.Search().SrcPos(), 1) << "a change of side starts the search afresh";
+  select(w.left, 2, 0, 0);
+  EXPECT_EQ(open(), "R hre [hre]") << "the left grid keeps the side chosen last";
+  path->setFocus();
+  path->setSelection(2, 4);
+  EXPECT_EQ(open(), "R path [path]");
 }
 
 TEST(CommandsTest, FindNextOpensTheDialogFirstThenSearchesWithItHidden) {
