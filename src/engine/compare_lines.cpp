@@ -25,6 +25,9 @@ namespace {
 
 constexpr std::string_view kLoadingText = "Loading Lines ";
 constexpr std::string_view kAndText = " and ";
+// Rows handed over are not read again; every this many rows their memory goes
+// back, so that the rows do not exist twice while the sink stores its own.
+constexpr std::size_t kReleaseEveryRows = std::size_t{1} << 17;
 
 }  // namespace
 
@@ -63,6 +66,7 @@ CompareOutcome CompareLines(LoadedText& text, Progress& progress, RowSink& sink)
     progress.SetProgressText(
         detail.Append(kLoadingText).Append(row.left).Append(kAndText).Append(row.right).View());
     if (progress.Canceled()) return CompareOutcome::Canceled;
+    if ((r + 1) % kReleaseEveryRows == 0) lists.resultRows.ReleaseFront(r + 1);
   }
   RunCatchingFailure([&] { sink.SizeColumns(static_cast<std::int32_t>(rowCount)); });
   return CompareOutcome::Completed;

@@ -1,5 +1,8 @@
 #include "engine/keyed_pair_list.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cassert>
 #include <utility>
@@ -35,6 +38,18 @@ void KeyedPairList::ReplaceWithoutKeys(PairList entries) {
   maxRight_ = INT32_MIN;
   keysBuilt_ = false;
   keys_ = {};
+}
+
+void KeyedPairList::ReleaseFront(std::size_t count) {
+  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const auto begin = reinterpret_cast<std::uintptr_t>(entries_.data());
+  const auto end = reinterpret_cast<std::uintptr_t>(entries_.data() + std::min(count, Size()));
+  const std::uintptr_t firstPage = (begin + page - 1) / page * page;
+  const std::uintptr_t pastLastPage = end / page * page;
+  // Only a hint: should the system refuse, the memory stays in use.
+  if (firstPage < pastLastPage) {
+    ::madvise(reinterpret_cast<void*>(firstPage), pastLastPage - firstPage, MADV_DONTNEED);
+  }
 }
 
 void KeyedPairList::MarkRemoved(std::size_t position) {

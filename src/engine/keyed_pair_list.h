@@ -33,6 +33,11 @@ class KeyedPairList {
   // (or the comparison stops), so a marked list is never added to.
   void MarkRemoved(std::size_t position);
 
+  // The first `count` entries will not be read again: the whole memory pages
+  // they fill go back to the system at once, and those entries read as
+  // anything from now on. The size stays.
+  void ReleaseFront(std::size_t count);
+
   [[nodiscard]] std::size_t Size() const { return entries_.size(); }
   [[nodiscard]] bool Empty() const { return entries_.empty(); }
   // 0-based.
