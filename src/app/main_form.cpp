@@ -74,7 +74,7 @@ bool MainForm::Load(const std::string& commandLineTail) {
     for (Side side : kBothSides) window_->SetPath(side, commandLine.paths[side]);
 
     // 9.
-    text_ = std::make_unique<LoadedText>();
+    text_ = std::make_shared<LoadedText>();
     const LineEndMode mode = commandLine.lineEnds;
     const LoadOutcome outcome = LoadFiles(commandLine.files, mode, *progressWindow_, *text_);
     commandLine.files = {};
@@ -98,15 +98,15 @@ bool MainForm::Load(const std::string& commandLineTail) {
     window_->InitGrid(Side::Left);
     window_->InitGrid(Side::Right);
     // 12.
-    window_->SetLines(&text_->lines);
+    window_->SetLines(std::shared_ptr<const PerSide<LineList>>(text_, &text_->lines));
     const CompareOutcome compared = CompareLines(*text_, *progressWindow_, window_->Rows());
     // 13.
     if (compared == CompareOutcome::Canceled || progressWindow_->Canceled()) {
       Unload();
       return false;
     }
-    // 14. The grids now hold everything shown.
-    window_->SetLines(nullptr);
+    // 14. The grids keep the line lists they show; nothing else of the
+    //     loaded text is needed.
     text_.reset();
     // 15.
     PlaceWindow();

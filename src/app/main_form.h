@@ -50,7 +50,7 @@ class MainForm {
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<Commands> commands_;
   std::unique_ptr<ProgressWindow> progressWindow_;
-  std::unique_ptr<LoadedText> text_;
+  std::shared_ptr<LoadedText> text_;
 };
 
 }  // namespace qfc

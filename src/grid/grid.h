@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,16 @@ struct CellBlock {
   std::int32_t row2 = -1;
 };
 
+// Where a grid reads the lines it shows without keeping a copy of their
+// bytes. A grid keeps its source for as long as it has one, so the source
+// keeps alive whatever holds the lines.
+class LineSource {
+ public:
+  virtual ~LineSource() = default;
+  // lineNo from 1.
+  [[nodiscard]] virtual std::string_view Line(std::int32_t lineNo) const = 0;
+};
+
 class Grid {
  public:
   virtual ~Grid() = default;
@@ -48,6 +59,14 @@ class Grid {
 
   [[nodiscard]] virtual std::string CellText(std::int32_t col, std::int32_t row) const = 0;
   virtual void SetCellText(std::int32_t col, std::int32_t row, std::string_view text) = 0;
+
+  // The source that SetLineCells reads; replace it only while no row shows
+  // a line of the old one (after SetRowCount(0)).
+  virtual void SetLineSource(std::shared_ptr<const LineSource> source) = 0;
+  // Row `row` shows line `lineNo` of the line source: the header reads the
+  // number, the text and its hidden copy the line. The same as setting those
+  // three cells, except that no bytes are copied.
+  virtual void SetLineCells(std::int32_t row, std::int32_t lineNo) = 0;
 
   [[nodiscard]] virtual ColorValue ForeColor(std::int32_t col, std::int32_t row) const = 0;
   [[nodiscard]] virtual ColorValue BackColor(std::int32_t col, std::int32_t row) const = 0;

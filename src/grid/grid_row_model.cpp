@@ -83,6 +83,19 @@ void GridRowModel::SetCellText(std::int32_t col, std::int32_t row, std::string_v
   }
 }
 
+void GridRowModel::SetLineSource(std::shared_ptr<const LineSource> source) {
+  rows_.SetSource(std::move(source));
+}
+
+void GridRowModel::SetLineCells(std::int32_t row, std::int32_t lineNo) {
+  if (row == movedPartRow_) movedPartRow_ = 0;
+  rows_.SetLine(row, lineNo);
+  if (row <= announced_) {
+    emit headerDataChanged(Qt::Vertical, row - 1, row - 1);
+  }
+  CellsChanged(row, row, kTextModelColumn, kCopyModelColumn);
+}
+
 void GridRowModel::SetForeColor(ColorValue color, std::int32_t row, std::int32_t row2) {
   for (std::int32_t r = row; r <= row2; ++r) {
     rows_.SetForeColor(r, color);

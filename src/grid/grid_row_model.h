@@ -11,6 +11,7 @@
 #include <QAbstractTableModel>
 #include <QTimer>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "grid/grid.h"
@@ -42,6 +43,9 @@ class GridRowModel : public QAbstractTableModel {
 
   // Grid columns (0 header, 1 text, 2 copy); rows from 1.
   void SetCellText(std::int32_t col, std::int32_t row, std::string_view text);
+  void SetLineSource(std::shared_ptr<const LineSource> source);
+  // Header, text and copy of `row` from line `lineNo` of the line source.
+  void SetLineCells(std::int32_t row, std::int32_t lineNo);
   void SetForeColor(ColorValue color, std::int32_t row, std::int32_t row2);
   void SetBackColor(ColorValue color, std::int32_t row, std::int32_t row2);
 

@@ -21,12 +21,14 @@ void GridRows::Resize(std::int32_t count) {
   if (count == 0) {
     arena_.Clear();
     rows_.clear();
+    storedTexts_.clear();
     separateCopies_.clear();
     freeHeaders_.clear();
     return;
   }
   if (count < Count()) {
     // Rows about to be dropped take their side entries with them.
+    std::erase_if(storedTexts_, [count](const auto& entry) { return entry.first > count; });
     std::erase_if(separateCopies_, [count](const auto& entry) { return entry.first > count; });
     std::erase_if(freeHeaders_, [count](const auto& entry) { return entry.first > count; });
   }
@@ -56,6 +58,7 @@ void GridRows::SetHeaderText(std::int32_t row, std::string_view text) {
   if (At(row).header < 0) {
     freeHeaders_.erase(row);
   }
+  if (!plainNumber || number != At(row).header) DetachFromSource(At(row), row);
   if (plainNumber) {
     At(row).header = number;
     return;
@@ -70,12 +73,49 @@ void GridRows::SetHeader(std::int32_t row, std::int32_t lineNo) {
   if (At(row).header < 0) {
     freeHeaders_.erase(row);
   }
-  At(row).header = lineNo < 0 ? kBlankHeader : lineNo;
+  const std::int32_t header = lineNo < 0 ? kBlankHeader : lineNo;
+  if (header != At(row).header) DetachFromSource(At(row), row);
+  At(row).header = header;
+}
+
+void GridRows::SetLine(std::int32_t row, std::int32_t lineNo) {
+  if (source_ == nullptr) {
+    throw std::logic_error("no line source");
+  }
+  if (lineNo < 1) {
+    throw std::invalid_argument("no such line");
+  }
+  Row& r = At(row);
+  if (r.header < 0) freeHeaders_.erase(row);
+  if (r.text == TextState::Stored) storedTexts_.erase(row);
+  if (r.copy == CopyState::Separate) separateCopies_.erase(row);
+  r.header = lineNo;
+  r.text = TextState::SourceLine;
+  r.copy = CopyState::SharesText;
+}
+
+void GridRows::DetachFromSource(Row& r, std::int32_t row) {
+  if (r.text != TextState::SourceLine) return;
+  const std::string_view line = source_->Line(r.header);
+  if (line.empty()) {
+    r.text = TextState::Empty;
+    return;
+  }
+  storedTexts_[row] = Store(line);
+  r.text = TextState::Stored;
 }
 
 std::string_view GridRows::Text(std::int32_t row) const {
   const Row& r = At(row);
-  return View({r.textOffset, r.textLength});
+  switch (r.text) {
+    case TextState::Empty:
+      return {};
+    case TextState::SourceLine:
+      return source_->Line(r.header);
+    case TextState::Stored:
+      return View(storedTexts_.at(row));
+  }
+  return {};
 }
 
 std::string_view GridRows::Copy(std::int32_t row) const {
@@ -102,13 +142,17 @@ void GridRows::SetText(std::int32_t row, std::string_view text) {
     if (old.empty()) {
       r.copy = CopyState::Empty;
     } else {
-      separateCopies_[row] = Span{r.textOffset, r.textLength};
+      separateCopies_[row] = r.text == TextState::Stored ? storedTexts_.at(row) : Store(old);
       r.copy = CopyState::Separate;
     }
   }
-  const Span span = Store(text);
-  r.textOffset = span.offset;
-  r.textLength = span.length;
+  if (text.empty()) {
+    storedTexts_.erase(row);
+    r.text = TextState::Empty;
+  } else {
+    storedTexts_[row] = Store(text);
+    r.text = TextState::Stored;
+  }
   if (Copy(row) == text) {
     ShareCopy(r, row);
   }

@@ -1,10 +1,13 @@
-// The rows of one result grid in compact form: all texts in one byte arena,
-// and per row only where its text lies, its header line number and the two
-// colours of its text cell. The hidden copy of a row's text shares the text's
-// bytes; only a row whose visible text was changed keeps its copy apart.
+// The rows of one result grid in compact form: eight bytes a row, its header
+// line number, the two colours of its text cell and where its text comes
+// from. A row that shows a line of the grid's line source keeps no bytes of
+// it; any other text lies in one byte arena. The hidden copy of a row's text
+// shares the text; only a row whose visible text was changed keeps its copy
+// apart.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -34,6 +37,11 @@ class GridRows {
   void SetHeaderText(std::int32_t row, std::string_view text);
   void SetHeader(std::int32_t row, std::int32_t lineNo);
 
+  // Where SetLine reads its lines; kept while the rows are.
+  void SetSource(std::shared_ptr<const LineSource> source) { source_ = std::move(source); }
+  // The row shows line `lineNo` of the source: header, text and copy.
+  void SetLine(std::int32_t row, std::int32_t lineNo);
+
   [[nodiscard]] std::string_view Text(std::int32_t row) const;
   [[nodiscard]] std::string_view Copy(std::int32_t row) const;
   void SetText(std::int32_t row, std::string_view text);
@@ -59,8 +67,8 @@ class GridRows {
     std::uint32_t length = 0;
   };
   // A grid uses a handful of colours, so a row names them by their slot in
-  // colors_; that keeps a row at 24 bytes.
-  using ColorSlotIndex = std::uint16_t;
+  // colors_; that keeps a row at eight bytes.
+  using ColorSlotIndex = std::uint8_t;
   static constexpr ColorSlotIndex kDefaultTextSlot = 0;
   static constexpr ColorSlotIndex kDefaultBackSlot = 1;
   enum class CopyState : std::uint8_t {
@@ -68,14 +76,19 @@ class GridRows {
     Empty,     // an empty copy beside a text that is not
     Separate,  // in separateCopies_
   };
+  enum class TextState : std::uint8_t {
+    Empty,
+    SourceLine,  // line `header` of source_
+    Stored,      // in storedTexts_
+  };
   struct Row {
-    TextArena::Position textOffset = 0;
-    std::uint32_t textLength = 0;
     std::int32_t header = kBlankHeader;
     ColorSlotIndex fore = kDefaultTextSlot;
     ColorSlotIndex back = kDefaultBackSlot;
+    TextState text = TextState::Empty;
     CopyState copy = CopyState::SharesText;
   };
+  static_assert(sizeof(Row) == 8);
 
   [[nodiscard]] Row& At(std::int32_t row) { return rows_[static_cast<std::size_t>(row - 1)]; }
   [[nodiscard]] const Row& At(std::int32_t row) const {
@@ -85,11 +98,17 @@ class GridRows {
     return arena_.View(span.offset, span.length);
   }
   [[nodiscard]] Span Store(std::string_view text);
+  // A row that shows a source line while its header changes keeps the text
+  // as its own bytes from then on.
+  void DetachFromSource(Row& r, std::int32_t row);
   [[nodiscard]] ColorSlotIndex ColorSlot(ColorValue color);
   void ShareCopy(Row& r, std::int32_t row);
 
   TextArena arena_;
   ChunkedArray<Row> rows_;
+  std::shared_ptr<const LineSource> source_;
+  // Texts that are not source lines, by row.
+  std::unordered_map<std::int32_t, Span> storedTexts_;
   std::vector<ColorValue> colors_{kDefaultTextColor, kDefaultBackColor};
   // Copies that no longer share their row's text, by row.
   std::unordered_map<std::int32_t, Span> separateCopies_;

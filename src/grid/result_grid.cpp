@@ -155,6 +155,17 @@ void ResultGrid::SetCellText(std::int32_t col, std::int32_t row, std::string_vie
   model_->SetCellText(col, row, text);
 }
 
+void ResultGrid::SetLineSource(std::shared_ptr<const LineSource> source) {
+  model_->SetLineSource(std::move(source));
+}
+
+void ResultGrid::SetLineCells(std::int32_t row, std::int32_t lineNo) {
+  if (row < 1 || row > RowCount()) {
+    throw std::out_of_range("no such row");
+  }
+  model_->SetLineCells(row, lineNo);
+}
+
 ColorValue ResultGrid::ForeColor(std::int32_t col, std::int32_t row) const {
   if (col != kTextColumn || row < 1 || row > RowCount()) {
     return kDefaultTextColor;

@@ -45,6 +45,8 @@ class ResultGrid : public QTableView, public Grid {
 
   [[nodiscard]] std::string CellText(std::int32_t col, std::int32_t row) const override;
   void SetCellText(std::int32_t col, std::int32_t row, std::string_view text) override;
+  void SetLineSource(std::shared_ptr<const LineSource> source) override;
+  void SetLineCells(std::int32_t row, std::int32_t lineNo) override;
 
   [[nodiscard]] ColorValue ForeColor(std::int32_t col, std::int32_t row) const override;
   [[nodiscard]] ColorValue BackColor(std::int32_t col, std::int32_t row) const override;

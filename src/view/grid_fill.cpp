@@ -13,10 +13,30 @@ constexpr double kTextColumnTwips = 25000;
 // Appended to the row count when sizing the header: room for its margins.
 constexpr std::string_view kHeaderSlack = "WW";
 
+// One side's line list as the grid reads it.
+class SideLines final : public LineSource {
+ public:
+  SideLines(GridFill::SharedLines lines, Side side) : lines_(std::move(lines)), side_(side) {}
+  [[nodiscard]] std::string_view Line(std::int32_t lineNo) const override {
+    return (*lines_)[side_].Line(lineNo);
+  }
+
+ private:
+  GridFill::SharedLines lines_;
+  Side side_;
+};
+
 }  // namespace
 
 GridFill::GridFill(PerSide<Grid*> grids, TextWidth textWidth)
     : grids_(grids), textWidth_(std::move(textWidth)) {}
+
+void GridFill::SetLines(SharedLines lines) {
+  lines_ = std::move(lines);
+  for (const Side side : kBothSides) {
+    grids_[side]->SetLineSource(lines_ ? std::make_shared<SideLines>(lines_, side) : nullptr);
+  }
+}
 
 void GridFill::InitGrid(Side side) {
   Grid& grid = *grids_[side];
@@ -41,36 +61,26 @@ void GridFill::AddGridRow(LinePair row) {
     }
     grid.SetRowCount(rows + 1);
   }
-  for (const Side side : kBothSides) {
-    SetRowCells(*grids_[side], row[side], LineText(side, row[side]));
-  }
   if (lines_ == nullptr) {
     throw std::logic_error("no line lists to fill from");
+  }
+  for (const Side side : kBothSides) {
+    SetRowCells(*grids_[side], row[side]);
   }
   ColorRow(grids_[Side::Right]->RowCount(), RowKindOf(row, *lines_));
 }
 
-std::string_view GridFill::LineText(Side side, std::int32_t lineNo) const {
-  if (lineNo <= 0) {
-    return {};
-  }
-  if (lines_ == nullptr) {
-    throw std::logic_error("no line lists to fill from");
-  }
-  return (*lines_)[side].Line(lineNo);
-}
-
-void GridFill::SetRowCells(Grid& grid, std::int32_t lineNo, std::string_view text) {
-  std::string header = std::to_string(lineNo);
+void GridFill::SetRowCells(Grid& grid, std::int32_t lineNo) {
+  const std::int32_t row = grid.RowCount();
   if (lineNo == kNoLine) {
-    header = " ";
-    grid.SetBlockBackColor(kAbsentLineBackColor, {kTextColumn, grid.RowCount()});
+    grid.SetBlockBackColor(kAbsentLineBackColor, {kTextColumn, row});
+    grid.SetCellText(kHeaderColumn, row, " ");
+    grid.SetCellText(kTextColumn, row, {});
+    grid.SetCellText(kCopyColumn, row, {});
   } else {
-    grid.SetBlockBackColor(kDefaultBackColor, {kTextColumn, grid.RowCount()});
+    grid.SetBlockBackColor(kDefaultBackColor, {kTextColumn, row});
+    grid.SetLineCells(row, lineNo);
   }
-  grid.SetCellText(kHeaderColumn, grid.RowCount(), header);
-  grid.SetCellText(kTextColumn, grid.RowCount(), text);
-  grid.SetCellText(kCopyColumn, grid.RowCount(), text);
 }
 
 void GridFill::ColorRow(std::int32_t gridRow, RowKind kind) {

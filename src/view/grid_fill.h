@@ -1,7 +1,8 @@
 // Fills the two result grids with the engine's aligned rows. Row r of both
 // grids shows the r-th pair: each side's header is its line number (a blank
 // when the side has no line there), column 1 the line's text, column 2 the
-// same text again as the copy that undoes any change. A row differs when one
+// same text again as the copy that undoes any change. The grids read the
+// texts from the line lists themselves, which they keep alive. A row differs when one
 // side has no line or the texts differ; differing rows carry the colours the
 // difference navigation reads back.
 //
@@ -10,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -28,8 +30,9 @@ class GridFill : public RowSink {
 
   GridFill(PerSide<Grid*> grids, TextWidth textWidth);
 
-  // The lists the texts come from; they must outlive the fill.
-  void SetLines(const PerSide<LineList>* lines) { lines_ = lines; }
+  // The lists the texts come from; the fill and the grids share them.
+  using SharedLines = std::shared_ptr<const PerSide<LineList>>;
+  void SetLines(SharedLines lines);
 
   // One-time set-up of a grid before the engine runs: two columns, 500
   // rows, all locked, the copy column hidden.
@@ -42,13 +45,12 @@ class GridFill : public RowSink {
   [[nodiscard]] bool DiffsFound() const { return diffsFound_; }
 
  private:
-  void SetRowCells(Grid& grid, std::int32_t lineNo, std::string_view text);
+  static void SetRowCells(Grid& grid, std::int32_t lineNo);
   void ColorRow(std::int32_t gridRow, RowKind kind);
-  [[nodiscard]] std::string_view LineText(Side side, std::int32_t lineNo) const;
 
   PerSide<Grid*> grids_;
   TextWidth textWidth_;
-  const PerSide<LineList>* lines_ = nullptr;
+  SharedLines lines_;
   bool diffsFound_ = false;
 };
 

@@ -245,7 +245,9 @@ bool MainWindow::DiffsFound() const { return fill_->DiffsFound(); }
 
 RowSink& MainWindow::Rows() { return *fill_; }
 
-void MainWindow::SetLines(const PerSide<LineList>* lines) { fill_->SetLines(lines); }
+void MainWindow::SetLines(std::shared_ptr<const PerSide<LineList>> lines) {
+  fill_->SetLines(std::move(lines));
+}
 
 void MainWindow::InitGrid(Side side) { fill_->InitGrid(side); }
 

@@ -62,10 +62,10 @@ class MainWindow : public QMainWindow {
 
   // True once a filled row differed; never goes back to false.
   [[nodiscard]] bool DiffsFound() const;
-  // Where the engine delivers its rows; reads the texts from the lists given
-  // to SetLines, which must outlive the engine's run.
+  // Where the engine delivers its rows; the grids show the texts of the
+  // lists given to SetLines and keep those lists while they show them.
   [[nodiscard]] RowSink& Rows();
-  void SetLines(const PerSide<LineList>* lines);
+  void SetLines(std::shared_ptr<const PerSide<LineList>> lines);
   // One-time set-up of one grid.
   void InitGrid(Side side);
 

@@ -48,7 +48,7 @@ struct Wired {
     left.setParent(client);
     right.setParent(client);
     right.move(420, 0);
-    fill.SetLines(&lines);
+    fill.SetLines(lines);
     fill.InitGrid(Side::Left);
     fill.InitGrid(Side::Right);
     fill.ResetRows();
@@ -71,8 +71,8 @@ struct Wired {
     for (const char kind : kinds) Add(kind == 'D' ? "left" : "same", "same", kind);
   }
   void Add(const std::string& leftText, const std::string& rightText, char kind = '.') {
-    fill.AddGridRow({kind == 'R' ? kNoLine : lines[Side::Left].AppendExpandingTabs(leftText),
-                     kind == 'L' ? kNoLine : lines[Side::Right].AppendExpandingTabs(rightText)});
+    fill.AddGridRow({kind == 'R' ? kNoLine : (*lines)[Side::Left].AppendExpandingTabs(leftText),
+                     kind == 'L' ? kNoLine : (*lines)[Side::Right].AppendExpandingTabs(rightText)});
   }
 
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -91,7 +91,7 @@ struct Wired {
 
   LeftGrid left;
   ResultGrid right{Side::Right};
-  PerSide<LineList> lines;
+  std::shared_ptr<PerSide<LineList>> lines = std::make_shared<PerSide<LineList>>();
   GridFill fill{{{&left, &right}}, [](const std::string&) { return 0.0; }};
   QMainWindow window;
   QToolBar* toolbar = window.addToolBar("");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,10 +23,10 @@ class ViewFixture : public testing::Test {
   // Set-up, empty, rows, column widths; Busy only meanwhile.
   void Fill(const std::vector<std::string>& left, const std::vector<std::string>& right,
             const std::vector<Pair>& rows) {
-    for (const std::string& text : left) lines_[Side::Left].AppendExpandingTabs(text);
-    for (const std::string& text : right) lines_[Side::Right].AppendExpandingTabs(text);
+    for (const std::string& text : left) (*lines_)[Side::Left].AppendExpandingTabs(text);
+    for (const std::string& text : right) (*lines_)[Side::Right].AppendExpandingTabs(text);
     window_.SetBusy(true);
-    window_.SetLines(&lines_);
+    window_.SetLines(lines_);
     window_.InitGrid(Side::Left);
     window_.InitGrid(Side::Right);
     window_.Rows().ResetRows();
@@ -55,7 +56,7 @@ class ViewFixture : public testing::Test {
   ResultGrid& Left() { return static_cast<ResultGrid&>(window_.GridAt(Side::Left)); }
   ResultGrid& Right() { return static_cast<ResultGrid&>(window_.GridAt(Side::Right)); }
 
-  PerSide<LineList> lines_;
+  std::shared_ptr<PerSide<LineList>> lines_ = std::make_shared<PerSide<LineList>>();
   MainWindow window_;
 };
 
