@@ -12,7 +12,8 @@
 
 namespace qfc {
 
-enum class RowKind { Equal, Changed, LeftOnly, RightOnly };
+// One byte, since the headless command keeps one per row.
+enum class RowKind : std::uint8_t { Equal, Changed, LeftOnly, RightOnly };
 
 // Equal when both lines are there and their texts do not differ (see
 // LinesDiffer); Changed when both are there and differ; LeftOnly or
