@@ -9,6 +9,8 @@
 // that step had finished.
 #include "engine/compare_lines.h"
 
+#include "core/return_free_memory.h"
+
 #include <cstddef>
 
 #include "core/run_catching_failure.h"
@@ -56,6 +58,7 @@ CompareOutcome CompareLines(LoadedText& text, Progress& progress, RowSink& sink)
   // The chain is no longer needed; free it before the rows are handed over.
   lists.matches.Clear();
   lists.newMatches.Clear();
+  ReturnFreeMemory();
 
   RunCatchingFailure([&] { sink.ResetRows(); });
   const std::size_t rowCount = lists.resultRows.Size();

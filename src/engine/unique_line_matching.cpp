@@ -10,6 +10,7 @@
 #include "engine/unique_line_matching.h"
 
 #include <cassert>
+#include <vector>
 
 namespace qfc {
 namespace {
@@ -29,20 +30,40 @@ constexpr std::int32_t kPrefetchDistance = 16;
   return text.index[Side::Right].UniqueLineNo(text.lines[Side::Right], line, hash);
 }
 
+// For every left line (by number), whether its text occurs once on the left.
+// The answers are all the whole-file search needs of the left index, which
+// is given back here, before the matches grow.
+[[nodiscard]] std::vector<bool> TakeUniqueLeftLines(LoadedText& text) {
+  const LineList& left = text.lines[Side::Left];
+  LineIndex& index = text.index[Side::Left];
+  std::vector<bool> unique(static_cast<std::size_t>(left.Count()) + 1);
+  for (std::int32_t i = 1; i <= left.Count(); ++i) {
+    if (i + kPrefetchDistance <= left.Count()) index.Prefetch(left.Hash(i + kPrefetchDistance));
+    unique[static_cast<std::size_t>(i)] = index.UniqueLineNo(left, left.Line(i), left.Hash(i)) != 0;
+  }
+  index = LineIndex{};
+  return unique;
+}
+
 }  // namespace
 
-void MatchUniqueLines(const LoadedText& text, Progress& progress, KeyedPairList& matches) {
+void MatchUniqueLines(LoadedText& text, Progress& progress, KeyedPairList& matches) {
   matches.Clear();
-  const std::int32_t leftCount = text.lines[Side::Left].Count();
+  const LineList& left = text.lines[Side::Left];
+  const LineList& right = text.lines[Side::Right];
+  const std::int32_t leftCount = left.Count();
+  const std::vector<bool> uniqueLeft = TakeUniqueLeftLines(text);
   // At most one match per left line; room reserved is touched only as used.
   matches.Reserve(static_cast<std::size_t>(leftCount));
   progress.InitProgress(kComparisonPhase);
   for (std::int32_t i = 1; i <= leftCount; ++i) {
     if (i + kPrefetchDistance <= leftCount) {
-      const LineHash ahead = text.lines[Side::Left].Hash(i + kPrefetchDistance);
-      for (Side side : kBothSides) text.index[side].Prefetch(ahead);
+      text.index[Side::Right].Prefetch(left.Hash(i + kPrefetchDistance));
     }
-    const std::int32_t r = UniquePartner(text, i);
+    const std::int32_t r =
+        uniqueLeft[static_cast<std::size_t>(i)]
+            ? text.index[Side::Right].UniqueLineNo(right, left.Line(i), left.Hash(i))
+            : 0;
     if (r > 0) matches.Add({i, r});
     progress.SetProgressText(kIndexingText);
     if (progress.Canceled()) break;
