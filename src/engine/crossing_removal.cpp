@@ -86,6 +86,7 @@ class CrossingWalk {
   // Runs the walk; false when canceled.
   [[nodiscard]] bool Run(Progress& progress) {
     const std::size_t n = list_.Size();
+    chain_.reserve(n);
     std::int32_t lastRight = 0;
     for (std::size_t i = 0; i < n; ++i) {
       ++counter_.steps;
@@ -97,14 +98,14 @@ class CrossingWalk {
       if (progress.Canceled()) return false;
       if (entry.right > lastRight) {
         lastRight = entry.right;
-        chain_.push_back(i);
+        chain_.push_back(static_cast<Position>(i));
         continue;
       }
       const std::size_t forward = CountForward(i, lastRight);
       const std::size_t backward = CountBackward(entry.right);
       if (forward > backward) {
         DropBackward(backward);
-        chain_.push_back(i);
+        chain_.push_back(static_cast<Position>(i));
         lastRight = entry.right;
       } else {
         DropForward(i, forward);
@@ -127,7 +128,7 @@ class CrossingWalk {
   // top entries from its first right line >= right.
   [[nodiscard]] std::size_t CountBackward(std::int32_t right) {
     const auto first = std::lower_bound(chain_.begin(), chain_.end(), right,
-                                        [&](std::size_t position, std::int32_t bound) {
+                                        [&](Position position, std::int32_t bound) {
                                           ++counter_.steps;
                                           return list_[position].right < bound;
                                         });
@@ -154,7 +155,9 @@ class CrossingWalk {
 
   KeyedPairList& list_;
   WalkStepCounter& counter_;
-  std::vector<std::size_t> chain_;  // positions of the kept live entries, in order
+  // A list holds at most one pair per line of a side, so its positions fit.
+  using Position = std::uint32_t;
+  std::vector<Position> chain_;  // positions of the kept live entries, in order
   RightLineMaxima maxima_;          // built at the first conflict
 };
 
@@ -170,8 +173,11 @@ class CrossingWalk {
 
 void AnalyzeMatches(KeyedPairList& list, Progress& progress, WalkStepCounter* counter) {
   WalkStepCounter unused;
-  CrossingWalk walk(list, counter != nullptr ? *counter : unused);
-  if (!walk.Run(progress)) return;
+  {
+    // The walk's own lists are gone before the compacted copy is made.
+    CrossingWalk walk(list, counter != nullptr ? *counter : unused);
+    if (!walk.Run(progress)) return;
+  }
   CompactMatches(list);
   assert(IsChain(list.Entries()));
 }
