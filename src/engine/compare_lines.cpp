@@ -39,6 +39,8 @@ CompareOutcome CompareLines(LoadedText& text, Progress& progress, RowSink& sink)
   // The whole-file indexes have served; the gap search builds its own.
   for (Side side : kBothSides) text.index[side] = LineIndex{};
   RunCatchingFailure([&] { AnalyzeMatches(lists.matches, progress); });
+  // Each phase starts without the memory the one before freed.
+  ReturnFreeMemory();
 
   bool firstPass = true;
   lists.newMatches.Clear();
@@ -46,6 +48,7 @@ CompareOutcome CompareLines(LoadedText& text, Progress& progress, RowSink& sink)
   while (lists.newMatches.Size() > 0 || firstPass) {
     RunCatchingFailure([&] { ProcessRanges(text, progress, lists, barren); });
     if (progress.Canceled()) return CompareOutcome::Canceled;
+    ReturnFreeMemory();
     firstPass = false;
   }
   if (progress.Canceled()) return CompareOutcome::Canceled;
