@@ -35,7 +35,9 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   }
   QStyleOptionViewItem cell = option;
   initStyleOption(&cell, index);
-  PaintTintedCell(painter, cell, runs, ResolveColor(kChangedCharacterTint, cell.palette));
+  const QColor tint = PaintedTintColor(ResolveColor(kChangedCharacterTint, cell.palette),
+                                       ResolveColor(kDefaultBackColor, cell.palette));
+  PaintTintedCell(painter, cell, runs, tint);
 }
 
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {

@@ -6,6 +6,7 @@
 
 #include "grid/grid_rows.h"
 #include "grid/palette_color.h"
+#include "grid/readable_color.h"
 
 namespace qfc {
 namespace {
@@ -98,12 +99,14 @@ void DifferenceMap::paintEvent(QPaintEvent* /*event*/) {
 
 void DifferenceMap::DrawMarks() {
   marks_ = QImage(size(), QImage::Format_RGB32);
-  marks_.fill(palette().color(QPalette::Button));
+  const QColor background = palette().color(QPalette::Button);
+  marks_.fill(background);
   QPainter painter(&marks_);
   const int w = width();
   const int h = height();
-  const QColor changed = ResolveColor(kChangedColor, palette());
-  const QColor oneSided = ResolveColor(kOneSidedColor, palette());
+  // Marks in the colours the lines are painted in, light twins on a dark strip.
+  const QColor changed = PaintedTextColor(ResolveColor(kChangedColor, palette()), background);
+  const QColor oneSided = PaintedTextColor(ResolveColor(kOneSidedColor, palette()), background);
   const auto count = static_cast<std::int32_t>(buckets_.marks.size());
   for (std::int32_t b = 0; b < count; ++b) {
     const std::uint8_t mark = buckets_.marks[static_cast<std::size_t>(b)];

@@ -15,6 +15,8 @@ const QColor kChangedText = FixedColor(kChangedColor);
 const QColor kOneSidedText = FixedColor(kOneSidedColor);
 const QColor kLightChangedText(255, 128, 128);
 const QColor kLightOneSidedText(128, 170, 255);
+// The red the changed-character tint is darkened from on a dark background.
+const QColor kDarkTintHue(160, 56, 56);
 
 // Relative luminance where black and white text have equal contrast.
 constexpr double kDarkLuminance = 0.179;
@@ -64,6 +66,26 @@ QColor PaintedTextColor(const QColor& text, const QColor& background) {
   if (painted == kChangedText) painted = kLightChangedText;
   if (painted == kOneSidedText) painted = kLightOneSidedText;
   return Lifted(painted, background, kMinTextContrast);
+}
+
+QColor PaintedTintColor(const QColor& tint, const QColor& window) {
+  if (!IsDarkBackground(window)) return tint;
+  // The lightest shade of the hue under which the changed text stays readable
+  // and that still stands apart from the window as a band; failing that, the
+  // lightest under which the text stays readable.
+  const QColor text = PaintedTextColor(kChangedText, window);
+  QColor readable = Qt::black;
+  bool found = false;
+  for (int step = kLiftSteps; step >= 0; --step) {
+    const auto shade = [step](int channel) { return channel * step / kLiftSteps; };
+    const QColor candidate(shade(kDarkTintHue.red()), shade(kDarkTintHue.green()),
+                           shade(kDarkTintHue.blue()));
+    if (ContrastRatio(text, candidate) < kMinTextContrast) continue;
+    if (ContrastRatio(candidate, window) >= kMinAbsentContrast) return candidate;
+    if (!found) readable = candidate;
+    found = true;
+  }
+  return readable;
 }
 
 QColor PaintedCellBackground(const QColor& cell, const QColor& window) {

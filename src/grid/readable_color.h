@@ -27,6 +27,12 @@ inline constexpr double kMinAbsentContrast = 1.4;
 // The colour to paint `text` in on `background`.
 [[nodiscard]] QColor PaintedTextColor(const QColor& text, const QColor& background);
 
+// The colour to paint the changed-character tint `tint` in, under changed
+// text on a cell of background `window`: where the window is dark, a dark red
+// under which the light red text keeps kMinTextContrast and that stands apart
+// from the window as much as an absent-line band does.
+[[nodiscard]] QColor PaintedTintColor(const QColor& tint, const QColor& window);
+
 // The colour to paint a cell background `cell` in, for a cell whose
 // background is not the window's own, beside `window`.
 [[nodiscard]] QColor PaintedCellBackground(const QColor& cell, const QColor& window);

@@ -81,6 +81,20 @@ TEST(PaintedColors, DarkBackgroundKeepsReadableTextAndLiftsUnreadableText) {
   EXPECT_GE(ContrastRatio(PaintedTextColor(Qt::black, window), window), kMinTextContrast);
 }
 
+TEST(PaintedColors, ChangedCharacterTintKeepsChangedTextReadable) {
+  const QColor tint(0xFF, 0xD0, 0xD0);
+  for (const Background& background : kLight) {
+    EXPECT_EQ(PaintedTintColor(tint, background.window), tint) << background.name;
+  }
+  for (const Background& background : kDark) {
+    SCOPED_TRACE(background.name);
+    const QColor painted = PaintedTintColor(tint, background.window);
+    EXPECT_GE(ContrastRatio(PaintedTextColor(kChanged, background.window), painted),
+              kMinTextContrast);
+    EXPECT_GE(ContrastRatio(painted, background.window), kMinAbsentContrast);
+  }
+}
+
 TEST(PaintedColors, DarkBackgroundKeepsAbsentLinesApart) {
   for (const Background& background : kDark) {
     SCOPED_TRACE(background.name);
