@@ -240,6 +240,33 @@ TEST(EngineCancel, StopsAtTheNextCheck) {
   }
 }
 
+// Rows already handed to the sink give their memory back while the rest are
+// handed: every row still arrives, in order, however many pages that spans.
+// One-sided blocks of random length between matches keep the rows from
+// lining up with the pages given back.
+TEST(EngineRows, ARunOfManyRowsArrivesWhole) {
+  std::mt19937 rng(7);
+  Lines left;
+  Lines right;
+  PairList expected;
+  while (expected.size() < 400000) {
+    const std::string unique = "line " + std::to_string(expected.size());
+    for (std::uint32_t k = rng() % 3; k > 0; --k) {
+      left.push_back("");
+      expected.push_back({static_cast<std::int32_t>(left.size()), kNoLine});
+    }
+    left.push_back(unique);
+    right.push_back(unique);
+    expected.push_back(
+        {static_cast<std::int32_t>(left.size()), static_cast<std::int32_t>(right.size())});
+  }
+  LoadedText text = Loaded(left, right);
+  test::ProgressDouble progress;
+  RecordingSink sink;
+  ASSERT_EQ(CompareLines(text, progress, sink), CompareOutcome::Completed);
+  EXPECT_EQ(sink.rows, expected);
+}
+
 // Left lines increasing with holes; right lines 1..n with some swapped, or
 // drawn from a few values so that they repeat.
 PairList RandomMatchList(std::mt19937& rng) {
