@@ -91,6 +91,17 @@ void LineIndex::Flush(const LineList& lines) {
   }
 }
 
+void LineIndex::KeepFirst(const LineList& lines, std::int32_t count) {
+  // A recurring text keeps no count of its occurrences, so the kept lines
+  // are added again to the wiped table. Flushing first leaves the table as
+  // large as those lines will need: adding them grows nothing.
+  Flush(lines);
+  std::fill(slots_.begin(), slots_.end(), Entry{});
+  count_ = 0;
+  for (std::int32_t lineNo = 1; lineNo <= count; ++lineNo) AddToIndexLater(lines, lineNo);
+  Flush(lines);
+}
+
 void LineIndex::Insert(const LineList& lines, std::int32_t lineNo) {
   const std::string_view text = lines.Line(lineNo);
   if (IsBlank(text)) return;

@@ -35,6 +35,11 @@ class LineIndex {
   void AddToIndexLater(const LineList& lines, std::int32_t lineNo);
   void Flush(const LineList& lines);
 
+  // Forgets the lines after the first `count`, as if only those had been
+  // added; the table keeps its size. `lines` must still hold every line
+  // added. Costs time in proportion to the lines kept.
+  void KeepFirst(const LineList& lines, std::int32_t count);
+
   // The line number of `text` if it occurs exactly once, else 0. Blank texts
   // (empty or spaces only) answer 0 without a lookup. `hash` is FoldedHash(text).
   [[nodiscard]] std::int32_t UniqueLineNo(const LineList& lines, std::string_view text,

@@ -69,6 +69,21 @@ void LineList::AppendCopy(std::string_view raw, std::uint32_t sourceEnd) {
   textBytes_ += text.size();
 }
 
+void LineList::KeepFirst(std::int32_t count) {
+  // Copies lie in line order, so those of the dropped lines are the last ones.
+  std::size_t copiesKept = copies_.size();
+  for (std::int32_t lineNo = Count(); lineNo > count; --lineNo) {
+    textBytes_ -= Line(lineNo).size();
+    const std::uint32_t end = records_[Slot(lineNo)].end;
+    if ((end & kCopied) != 0) copiesKept = end & ~kCopied;
+  }
+  if (copiesKept < copies_.size()) {
+    arena_.resize(copies_[copiesKept].begin);
+    copies_.resize(copiesKept);
+  }
+  if (count < Count()) records_.resize(Slot(count + 1));
+}
+
 std::string_view LineList::Line(std::int32_t lineNo) const {
   const std::size_t slot = Slot(lineNo);
   const std::uint32_t end = records_[slot].end;

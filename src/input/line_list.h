@@ -40,6 +40,10 @@ class LineList {
   // tab becomes four spaces. Returns the new line's number.
   std::int32_t AppendExpandingTabs(std::string_view raw);
 
+  // Forgets every line after the first `count`, as if they had never been
+  // appended; keeps the room reserved.
+  void KeepFirst(std::int32_t count);
+
   [[nodiscard]] std::int32_t Count() const { return static_cast<std::int32_t>(records_.size()); }
   // lineNo in 1..Count().
   [[nodiscard]] std::string_view Line(std::int32_t lineNo) const;

@@ -10,6 +10,13 @@
 // has consumed (counting 2 per line end) at least as much as the chunks have
 // delivered, so the byte reader stays at most one chunk ahead.
 //
+// Splitting, storing and indexing a side's lines is most of the work; each
+// side does it on a thread of its own, a bounded number of lines ahead of the
+// cycles (lines_ahead.h). The cycles take those lines one per side per cycle,
+// so the mode decision, the progress values and the cancel checks fall on the
+// same lines as if the cycle read them itself, and a loop that stops early
+// leaves exactly the lines it took.
+//
 // Both readings of a side are views of its one open file's bytes, which are
 // mapped rather than copied; the lines point into them and keep them. A
 // stream (a pipe, a device, a file whose size reads as 0) cannot be mapped,
@@ -24,25 +31,17 @@
 #include "input/any_line_end_loader.h"
 #include "input/checked_int32.h"
 #include "input/crlf_count.h"
+#include "input/lines_ahead.h"
 #include "input/load_failure.h"
 #include "input/progress_percent.h"
 #include "input/read_next_line.h"
 #include "input/text_mode_check.h"
-#include "input/text_reader.h"
 
 namespace qfc {
 namespace {
 
 // Decimal, not 65536: the chunk size the mode decision is tuned to.
 constexpr std::int32_t kChunkSize = 64000;
-
-// After this much of a side's text its lines per byte and its share of
-// distinct lines are known well enough to size its line list and index for
-// the whole file once, instead of growing them step by step; the margin
-// covers a file whose later part is more varied. Nothing is sized before, so
-// a pair that turns binary early never pays for lines it will not keep.
-constexpr std::int32_t kSampleBytes = 256 * 1024;
-constexpr double kSizeMargin = 1.1;
 
 constexpr const char* kOutOfMemoryText = "Out of memory";
 
@@ -59,9 +58,8 @@ struct SideState {
   std::optional<char> carry;
   std::string_view chunk;  // this cycle's chunk; empty = none
   LineCounters counters;
-  bool sized = false;
   std::shared_ptr<const FileBytes> bytes;
-  TextReader text;
+  std::optional<LinesAhead> lines;  // while the cycles run
 };
 
 // The next chunk's size out of what remains: the full size while enough
@@ -88,19 +86,15 @@ void ChunkStep(SideState& side) {
   side.crLfCount = CheckedAdd(side.crLfCount, CountCrLf(side.chunk, side.carry));
 }
 
-// Sizes the side's line list and index for the whole file from the lines
-// read so far.
-void SizeForWholeFile(SideState& side, LineList& lines, LineIndex& index) {
-  side.sized = true;
-  index.Flush(lines);
-  const double fileShare =
-      static_cast<double>(side.length) / side.counters.charactersConsumed * kSizeMargin;
-  lines.ReserveLike(fileShare);
-  index.Reserve(static_cast<std::size_t>(static_cast<double>(index.DistinctTexts()) * fileShare));
+// The cycle's reading of a side's next line: false at the end of its text.
+bool ReadNextLine(SideState& side) {
+  if (side.lines->AtEnd()) return false;
+  CountLine(side.lines->Take().length, side.counters);
+  return true;
 }
 
 // The main loop; `outcome` carries the mode and `differ` as they change.
-void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress, LoadedText& text,
+void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress,
                LoadOutcome& outcome) {
   SideState& left = sides[Side::Left];
   SideState& right = sides[Side::Right];
@@ -122,17 +116,13 @@ void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress
     if (!outcome.binaryMode) {
       for (Side side : kBothSides) {
         SideState& state = sides[side];
-        if (ReadNextLine(state.text, text.lines[side], text.index[side], state.counters)) {
+        if (ReadNextLine(state)) {
           CheckTextMode(state.bytesRead, state.crLfCount, state.counters.charactersConsumed,
                         state.counters.charactersRead, kCrLfTolerance, outcome.binaryMode);
-          if (!state.sized && !outcome.binaryMode &&
-              state.counters.charactersConsumed >= kSampleBytes) {
-            SizeForWholeFile(state, text.lines[side], text.index[side]);
-          }
         }
       }
       if (!outcome.binaryMode) {
-        done = left.text.AtEndOfStream() && right.text.AtEndOfStream();
+        done = left.lines->AtEnd() && right.lines->AtEnd();
         continue;
       }
     }
@@ -141,8 +131,17 @@ void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress
   }
 }
 
+// Ends the sides' line threads, dropping the lines the cycles did not take.
+void StopReadingAhead(PerSide<SideState>& sides) {
+  for (Side side : kBothSides) {
+    if (sides[side].lines) sides[side].lines->Stop();
+  }
+}
+
+// The threads of `sides` end with it, before the caller touches `text` again.
 void LoadCrLfRule(PerSide<InputFile>& files, Progress& progress, LoadedText& text,
-                  PerSide<SideState>& sides, LoadOutcome& outcome) {
+                  LoadOutcome& outcome) {
+  PerSide<SideState> sides;
   text = LoadedText{};
   for (Side side : kBothSides) {
     InputFile& file = files[side];
@@ -160,13 +159,18 @@ void LoadCrLfRule(PerSide<InputFile>& files, Progress& progress, LoadedText& tex
     SideState& state = sides[side];
     state.bytes = files[side].TakeBytes();
     state.remaining = state.length;
-    state.text.Open(state.bytes->View());
     text.lines[side].SetSource(state.bytes);
   }
-
-  RunCycles(sides, total, progress, text, outcome);
-
-  for (Side side : kBothSides) sides[side].text.Close();
+  // However the cycles end, the lines they did not take are dropped.
+  try {
+    for (Side side : kBothSides)
+      sides[side].lines.emplace(sides[side].bytes->View(), text.lines[side], text.index[side]);
+    RunCycles(sides, total, progress, outcome);
+  } catch (...) {
+    StopReadingAhead(sides);
+    throw;
+  }
+  StopReadingAhead(sides);
 
   if (outcome.binaryMode) progress.SetProgComplete();
 }
@@ -180,8 +184,7 @@ LoadOutcome LoadFiles(PerSide<InputFile>& files, LineEndMode mode, Progress& pro
     if (mode == LineEndMode::Any) {
       LoadAnyLineEnds(files, progress, text, outcome);
     } else {
-      PerSide<SideState> sides;
-      LoadCrLfRule(files, progress, text, sides, outcome);
+      LoadCrLfRule(files, progress, text, outcome);
     }
   } catch (const LoadFailure& failure) {
     outcome.failure = failure.what();

@@ -1,12 +1,13 @@
-// Reading one line of a side into its line list and index, with the two
+// One line of a side, in the two halves the loader does on two threads:
+// storing it in the side's line list and index, and counting it in the two
 // running counters the mode decision compares against the bytes.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "input/line_index.h"
 #include "input/line_list.h"
-#include "input/text_reader.h"
 
 namespace qfc {
 
@@ -17,11 +18,15 @@ struct LineCounters {
   std::int32_t charactersConsumed = 0;  // the same plus 2 per line, one CR LF assumed each
 };
 
-// Reads the next line of `stream`, stores it tab-expanded in `lines`, adds it
-// to `index` (through AddToIndexLater: Flush the index before querying it)
-// and advances `counters`. False, with nothing changed, when the
-// stream was already at its end. Stream failures propagate as LoadFailure.
-[[nodiscard]] bool ReadNextLine(TextReader& stream, LineList& lines, LineIndex& index,
-                                LineCounters& counters);
+// Both counters count one CR LF per line read, whatever the line really ended with.
+inline constexpr std::int32_t kAssumedLineEndLength = 2;
+
+// Stores `line` (as the text reader returned it) tab-expanded in `lines` and
+// adds it to `index` through AddToIndexLater: Flush the index before
+// querying it.
+void StoreLine(std::string_view line, LineList& lines, LineIndex& index);
+
+// Advances `counters` by one line of `length` bytes before tab expansion.
+void CountLine(std::int32_t length, LineCounters& counters);
 
 }  // namespace qfc

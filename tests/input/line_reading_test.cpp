@@ -1,4 +1,4 @@
-// The text reader's line ends and ReadNextLine's counters, CR LF pairs across
+// The text reader's line ends and the line counters, CR LF pairs across
 // chunks, the progress percentage and the line index.
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include "input/progress_percent.h"
 #include "input/read_next_line.h"
 #include "input/temp_files.h"
+#include "input/text_reader.h"
 #include "support/progress_double.h"
 
 namespace qfc {
@@ -27,9 +28,9 @@ struct ReaderCase {
   std::int32_t charactersConsumed;
 };
 
-class ReadNextLineTest : public testing::TestWithParam<ReaderCase> {};
+class LineReadingTest : public testing::TestWithParam<ReaderCase> {};
 
-TEST_P(ReadNextLineTest, SplitsAtLineFeedsExpandsTabsAndCounts) {
+TEST_P(LineReadingTest, SplitsAtLineFeedsExpandsTabsAndCounts) {
   const ReaderCase& c = GetParam();
   // In place, as the loader reads a mapped file (lines point into the
   // bytes), and copied, as a list without source bytes keeps them.
@@ -42,7 +43,11 @@ TEST_P(ReadNextLineTest, SplitsAtLineFeedsExpandsTabsAndCounts) {
     if (inPlace) lines.SetSource(bytes);
     LineIndex index;
     LineCounters counters;
-    while (ReadNextLine(reader, lines, index, counters)) continue;
+    while (!reader.AtEndOfStream()) {
+      const std::string_view line = reader.ReadLine();
+      StoreLine(line, lines, index);
+      CountLine(static_cast<std::int32_t>(line.size()), counters);
+    }
     std::vector<std::string> stored;
     for (std::int32_t n = 1; n <= lines.Count(); ++n) stored.emplace_back(lines.Line(n));
     EXPECT_EQ(stored, c.lines);
@@ -56,7 +61,7 @@ const std::string kLong(300'000, 'x');
 const std::string kToRefill(262'143, 'a');
 
 INSTANTIATE_TEST_SUITE_P(
-    LineEnds, ReadNextLineTest,
+    LineEnds, LineReadingTest,
     testing::Values(
         ReaderCase{"Empty", "", {}, 0, 0},
         ReaderCase{"TabCountsOneBeforeExpansion", "a\tb\r\n", {"a    b"}, 3, 5},

@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "input/plain_loading.h"
 #include "input/temp_files.h"
 #include "support/progress_double.h"
 
@@ -130,6 +131,37 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"FileOver2GiB", "", "", "Overflow", 0, std::uintmax_t{1} << 31},
         LoadCase{"RightUnreadable", "a", "b", "Input/output error", 0, 0, true}),
     test::ByName{});
+
+// A cancel keeps exactly the lines the cycles read before it, one per side
+// per cycle, however far ahead of them the lines were read; the lines read
+// beyond, which repeat the kept ones, leave no trace in the index.
+TEST(LoadFilesCancelTest, KeepsTheLinesReadBeforeTheCancel) {
+  std::vector<std::string> lines;
+  for (int n = 1; n <= 30'000; ++n) lines.push_back("line " + std::to_string(n));
+  for (int n = 1; n <= 10'000; ++n) lines.push_back("LINE " + std::to_string(n));
+  std::string bytes;
+  for (const std::string& line : lines) bytes.append(line).append("\r\n");
+  for (const long cancelAtCall : {2L, 20'001L, 30'001L, 35'001L}) {
+    SCOPED_TRACE(cancelAtCall);
+    test::TempFiles files;
+    PerSide<InputFile> opened =
+        OpenInputFiles({{files.Write("left", bytes), files.Write("right", bytes)}});
+    test::ProgressDouble progress(cancelAtCall);
+    LoadedText text;
+    const LoadOutcome outcome = LoadFiles(opened, LineEndMode::CrLf, progress, text);
+    EXPECT_FALSE(outcome.binaryMode || outcome.failure);
+    const auto kept = static_cast<std::size_t>(cancelAtCall - 1);
+    const std::vector<std::string> read(lines.begin(), lines.begin() + static_cast<long>(kept));
+    const std::vector<std::int32_t> unique = test::PlainUniqueLineNos(read);
+    for (Side side : kBothSides) {
+      ASSERT_EQ(text.lines[side].Count(), static_cast<std::int32_t>(kept));
+      for (std::size_t n = 0; n < kept; ++n) {
+        ASSERT_EQ(text.index[side].UniqueLineNo(text.lines[side], read[n]), unique[n])
+            << "line " << n + 1;
+      }
+    }
+  }
+}
 
 // The chunk size shows in the mode: a line longer than a 64000-byte chunk
 // ends a chunk without a CR LF pair.

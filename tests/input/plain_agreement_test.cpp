@@ -95,7 +95,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Overwrite(kCrLfText, 2 * kChunk + 5, std::string(1, '\0')), kCrLfText},
         AgreementCase{"LoneCrsAtChunkEnds", Overwrite(kCrLfText, kChunk - 1, "\r\r"),
                       Overwrite(kCrLfText, 2 * kChunk - 1, "\r")},
-        AgreementCase{"OneLongLineAgainstNothing", std::string(3 * kChunk + 7, 'x'), ""}),
+        AgreementCase{"OneLongLineAgainstNothing", std::string(3 * kChunk + 7, 'x'), ""},
+        // Binary only after more lines than are read ahead of the cycles; the
+        // LF lines repeat the first ones, which stay unique in the index
+        // because only the first few LF lines are read.
+        AgreementCase{"BinaryAfterManyLines", Numbered(40'000, "\r\n", 7) + Numbered(100, "\n"),
+                      kCrLfText}),
     test::ByName{});
 
 }  // namespace

@@ -22,7 +22,9 @@ namespace qfc::test {
 struct PlainOutcome {
   bool binaryMode = false;
   bool differ = false;                      // the verdict, when binaryMode
-  PerSide<std::vector<std::string>> lines;  // tabs expanded; when text
+  // Tabs expanded; under the CR LF rule those read before the pair turned
+  // binary, if it did.
+  PerSide<std::vector<std::string>> lines;
   PerSide<LineEnds> lineEnds;               // LineEndMode::Any only
   std::vector<std::int32_t> percents;       // the bar as each cycle begins; CR LF rule only
 };
@@ -35,8 +37,9 @@ struct PlainOutcome {
 [[nodiscard]] std::vector<std::int32_t> PlainUniqueLineNos(const std::vector<std::string>& lines);
 
 // Where the loader's outcome and text part from the plain reading's, in
-// words; empty when they agree. Lines and index count only for a text pair,
-// the verdict only for a binary one, the line ends only under Any.
+// words; empty when they agree. Lines and index count for a text pair, and
+// under the CR LF rule for a binary one too (the lines read before it turned
+// binary); the verdict only for a binary pair, the line ends only under Any.
 [[nodiscard]] std::string Divergence(const PlainOutcome& plain, LineEndMode mode,
                                      const LoadOutcome& outcome, const LoadedText& text);
 

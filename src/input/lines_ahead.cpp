@@ -1,0 +1,137 @@
+#include "input/lines_ahead.h"
+
+#include <cassert>
+#include <new>
+#include <system_error>
+
+#include "input/checked_int32.h"
+#include "input/read_next_line.h"
+#include "input/text_reader.h"
+
+namespace qfc {
+namespace {
+
+// After this much of a side's text its lines per byte and its share of
+// distinct lines are known well enough to size its line list and index for
+// the whole file once, instead of growing them step by step; the margin
+// covers a file whose later part is more varied.
+constexpr std::uint64_t kSampleBytes = 256 * 1024;
+constexpr double kSizeMargin = 1.1;
+
+// Sizes the line list and index of a file of `fileBytes` bytes for the whole
+// file from the lines stored so far, which took `consumed` bytes counted as
+// the loader counts them.
+void SizeForWholeFile(std::size_t fileBytes, std::uint64_t consumed, LineList& lines,
+                      LineIndex& index) {
+  index.Flush(lines);
+  const double fileShare =
+      static_cast<double>(fileBytes) / static_cast<double>(consumed) * kSizeMargin;
+  lines.ReserveLike(fileShare);
+  index.Reserve(static_cast<std::size_t>(static_cast<double>(index.DistinctTexts()) * fileShare));
+}
+
+}  // namespace
+
+LinesAhead::LinesAhead(std::string_view bytes, LineList& lines, LineIndex& index)
+    : lines_(lines), index_(index), ring_(kMostLinesAhead), atEnd_(bytes.empty()) {
+  try {
+    thread_ = std::thread([this, bytes] { Read(bytes); });
+  } catch (const std::system_error&) {
+    // The system lacks the resources for one more thread.
+    throw std::bad_alloc();
+  }
+}
+
+LinesAhead::~LinesAhead() { EndThread(); }
+
+void LinesAhead::Read(std::string_view bytes) {
+  std::uint64_t stored = 0;
+  std::exception_ptr failure;
+  try {
+    TextReader reader;
+    reader.Open(bytes);
+    std::uint64_t takenSeen = 0;
+    std::uint64_t storedAtHandOver = 0;
+    std::size_t bytesSinceHandOver = 0;
+    std::uint64_t consumed = 0;  // as LineCounters::charactersConsumed, but 64-bit
+    bool sized = false;
+    while (!reader.AtEndOfStream()) {
+      if (stored - takenSeen == kMostLinesAhead ||
+          stored - storedAtHandOver == kLinesPerHandOver ||
+          bytesSinceHandOver >= kBytesPerHandOver) {
+        if (!HandOver(stored, takenSeen)) return;
+        storedAtHandOver = stored;
+        bytesSinceHandOver = 0;
+      }
+      const std::string_view line = reader.ReadLine();
+      const Line taken{ToInt32(line.size()), reader.AtEndOfStream()};
+      StoreLine(line, lines_, index_);
+      bytesSinceHandOver += line.size();
+      consumed += line.size() + kAssumedLineEndLength;
+      if (!sized && consumed >= kSampleBytes) {
+        sized = true;
+        SizeForWholeFile(bytes.size(), consumed, lines_, index_);
+      }
+      ring_[stored % kMostLinesAhead] = taken;
+      ++stored;
+    }
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  const std::lock_guard lock(mutex_);
+  stored_ = stored;
+  finished_ = true;
+  failure_ = failure;
+  changed_.notify_all();
+}
+
+bool LinesAhead::HandOver(std::uint64_t stored, std::uint64_t& takenSeen) {
+  std::unique_lock lock(mutex_);
+  stored_ = stored;
+  changed_.notify_all();
+  changed_.wait(lock, [&] { return stopping_ || stored - taken_ < kMostLinesAhead; });
+  takenSeen = taken_;
+  return !stopping_;
+}
+
+LinesAhead::Line LinesAhead::Take() {
+  assert(!atEnd_);
+  if (takenHere_ == storedSeen_ || takenHere_ % kLinesPerHandOver == 0) {
+    std::unique_lock lock(mutex_);
+    taken_ = takenHere_;
+    changed_.notify_all();
+    changed_.wait(lock, [&] { return stored_ > takenHere_ || finished_; });
+    storedSeen_ = stored_;
+    // The thread ended without storing this line: storing it failed.
+    if (storedSeen_ == takenHere_) {
+      assert(failure_ != nullptr);
+      std::rethrow_exception(failure_);
+    }
+  }
+  const Line line = ring_[takenHere_ % kMostLinesAhead];
+  ++takenHere_;
+  atEnd_ = line.last;
+  return line;
+}
+
+void LinesAhead::Stop() {
+  EndThread();
+  const auto taken = static_cast<std::int32_t>(takenHere_);
+  if (lines_.Count() > taken) {
+    // The index reads the lines it forgets: it goes first.
+    index_.KeepFirst(lines_, taken);
+    lines_.KeepFirst(taken);
+  }
+}
+
+void LinesAhead::EndThread() {
+  if (!thread_.joinable()) return;
+  {
+    const std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  changed_.notify_all();
+  thread_.join();
+}
+
+}  // namespace qfc

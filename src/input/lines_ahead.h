@@ -1,0 +1,91 @@
+// One side's lines, read on a thread of their own ahead of the loader's
+// cycles. The thread splits the side's bytes into lines, stores each in the
+// side's line list and index, and sizes both once it has seen a sample of
+// the file; the loader takes the lines one per cycle, as if it read each
+// then, and learns of a line what its counters and its end test need.
+//
+// The thread runs at most kMostLinesAhead lines ahead. When the loader stops
+// before the end (the pair turned binary, a cancel, a failure), Stop leaves
+// the list and index holding exactly the lines taken. A failure the thread
+// meets while storing a line reaches the loader when it takes that line, and
+// never if it stops before.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <exception>
+#include <mutex>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "input/line_index.h"
+#include "input/line_list.h"
+
+namespace qfc {
+
+class LinesAhead {
+ public:
+  // What the loader learns of a line it takes.
+  struct Line {
+    std::int32_t length = 0;  // before tab expansion, without the line end
+    bool last = false;        // no line follows
+  };
+
+  // Starts the thread on `bytes`, which must stay where they are, as must
+  // `lines` (whose source they are) and `index`: both belong to the thread
+  // until Stop.
+  LinesAhead(std::string_view bytes, LineList& lines, LineIndex& index);
+  LinesAhead(const LinesAhead&) = delete;
+  LinesAhead& operator=(const LinesAhead&) = delete;
+  // Ends the thread if Stop did not; what the list and index hold then is
+  // not defined.
+  ~LinesAhead();
+
+  // True once every line of the bytes has been taken (at once for no bytes).
+  [[nodiscard]] bool AtEnd() const { return atEnd_; }
+  // The next line; waits until the thread has stored it. Not at the end.
+  // Throws what the thread met storing it (LoadFailure, std::bad_alloc).
+  [[nodiscard]] Line Take();
+
+  // Ends the thread and forgets the lines stored beyond those taken. Throws
+  // std::bad_alloc only when the index cannot grow for its pending lines.
+  void Stop();
+
+ private:
+  // The ring of lines between the two threads; also how far ahead the
+  // thread may run.
+  static constexpr std::uint64_t kMostLinesAhead = 16384;
+  // Each thread tells the other how far it got after this many lines (the
+  // loader also when it waits), or the reading thread after this many bytes.
+  static constexpr std::uint64_t kLinesPerHandOver = 1024;
+  static constexpr std::size_t kBytesPerHandOver = std::size_t{1} << 20;
+
+  void Read(std::string_view bytes);
+  // The reading thread's hand-over: publishes `stored` and waits for room
+  // in the ring if it has none. False once the loader stops it.
+  bool HandOver(std::uint64_t stored, std::uint64_t& takenSeen);
+  void EndThread();
+
+  LineList& lines_;
+  LineIndex& index_;
+  std::vector<Line> ring_;  // line n at n % kMostLinesAhead
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  // Under mutex_: how far each side got, as the other may know it.
+  std::uint64_t stored_ = 0;
+  std::uint64_t taken_ = 0;
+  bool finished_ = false;        // the thread stores no further line
+  bool stopping_ = false;        // the loader wants no further line
+  std::exception_ptr failure_;   // what ended the thread early
+
+  // The loader's own.
+  std::uint64_t takenHere_ = 0;
+  std::uint64_t storedSeen_ = 0;
+  bool atEnd_ = false;
+
+  std::thread thread_;  // last: starts once everything above is set
+};
+
+}  // namespace qfc
