@@ -56,8 +56,7 @@ void LinesAhead::Read(std::string_view bytes) {
     std::uint64_t consumed = 0;  // as LineCounters::charactersConsumed, but 64-bit
     bool sized = false;
     while (!reader.AtEndOfStream()) {
-      if (stored - takenSeen == kMostLinesAhead ||
-          stored - storedAtHandOver == kLinesPerHandOver ||
+      if (stored - takenSeen == kMostLinesAhead || stored - storedAtHandOver == kLinesPerHandOver ||
           bytesSinceHandOver >= kBytesPerHandOver) {
         if (!HandOver(stored, takenSeen)) return;
         storedAtHandOver = stored;

@@ -55,11 +55,11 @@ class LinesAhead {
  private:
   // The ring of lines between the two threads; also how far ahead the
   // thread may run.
-  static constexpr std::uint64_t kMostLinesAhead = 16384;
+  static constexpr std::uint64_t kMostLinesAhead = 65536;
   // Each thread tells the other how far it got after this many lines (the
   // loader also when it waits), or the reading thread after this many bytes.
-  static constexpr std::uint64_t kLinesPerHandOver = 1024;
-  static constexpr std::size_t kBytesPerHandOver = std::size_t{1} << 20;
+  static constexpr std::uint64_t kLinesPerHandOver = 8192;
+  static constexpr std::size_t kBytesPerHandOver = std::size_t{4} << 20;
 
   void Read(std::string_view bytes);
   // The reading thread's hand-over: publishes `stored` and waits for room
@@ -76,9 +76,9 @@ class LinesAhead {
   // Under mutex_: how far each side got, as the other may know it.
   std::uint64_t stored_ = 0;
   std::uint64_t taken_ = 0;
-  bool finished_ = false;        // the thread stores no further line
-  bool stopping_ = false;        // the loader wants no further line
-  std::exception_ptr failure_;   // what ended the thread early
+  bool finished_ = false;       // the thread stores no further line
+  bool stopping_ = false;       // the loader wants no further line
+  std::exception_ptr failure_;  // what ended the thread early
 
   // The loader's own.
   std::uint64_t takenHere_ = 0;

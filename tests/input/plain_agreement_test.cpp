@@ -96,9 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
         AgreementCase{"LoneCrsAtChunkEnds", Overwrite(kCrLfText, kChunk - 1, "\r\r"),
                       Overwrite(kCrLfText, 2 * kChunk - 1, "\r")},
         AgreementCase{"OneLongLineAgainstNothing", std::string(3 * kChunk + 7, 'x'), ""},
-        // Binary only after more lines than are read ahead of the cycles; the
-        // LF lines repeat the first ones, which stay unique in the index
-        // because only the first few LF lines are read.
+        // Binary after 40,000 lines, when the lines read ahead of the cycles
+        // already take in the LF lines; those repeat the first lines, which
+        // stay unique in the index because the cycles read only a few of them.
         AgreementCase{"BinaryAfterManyLines", Numbered(40'000, "\r\n", 7) + Numbered(100, "\n"),
                       kCrLfText}),
     test::ByName{});

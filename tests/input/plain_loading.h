@@ -21,12 +21,12 @@ namespace qfc::test {
 
 struct PlainOutcome {
   bool binaryMode = false;
-  bool differ = false;                      // the verdict, when binaryMode
+  bool differ = false;  // the verdict, when binaryMode
   // Tabs expanded; under the CR LF rule those read before the pair turned
   // binary, if it did.
   PerSide<std::vector<std::string>> lines;
-  PerSide<LineEnds> lineEnds;               // LineEndMode::Any only
-  std::vector<std::int32_t> percents;       // the bar as each cycle begins; CR LF rule only
+  PerSide<LineEnds> lineEnds;          // LineEndMode::Any only
+  std::vector<std::int32_t> percents;  // the bar as each cycle begins; CR LF rule only
 };
 
 [[nodiscard]] PlainOutcome PlainLoad(const PerSide<std::string_view>& bytes, LineEndMode mode);
