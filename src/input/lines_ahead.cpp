@@ -32,10 +32,11 @@ void SizeForWholeFile(std::size_t fileBytes, std::uint64_t consumed, LineList& l
 
 }  // namespace
 
-LinesAhead::LinesAhead(std::string_view bytes, LineList& lines, LineIndex& index)
-    : lines_(lines), index_(index), ring_(kMostLinesAhead), atEnd_(bytes.empty()) {
+LinesAhead::LinesAhead(std::shared_ptr<const FileBytes> bytes)
+    : bytes_(bytes->View()), ring_(kMostLinesAhead), atEnd_(bytes_.empty()) {
+  lines_.SetSource(std::move(bytes));
   try {
-    thread_ = std::thread([this, bytes] { Read(bytes); });
+    thread_ = std::thread([this] { Read(); });
   } catch (const std::system_error&) {
     // The system lacks the resources for one more thread.
     throw std::bad_alloc();
@@ -44,12 +45,12 @@ LinesAhead::LinesAhead(std::string_view bytes, LineList& lines, LineIndex& index
 
 LinesAhead::~LinesAhead() { EndThread(); }
 
-void LinesAhead::Read(std::string_view bytes) {
+void LinesAhead::Read() {
   std::uint64_t stored = 0;
   std::exception_ptr failure;
   try {
     TextReader reader;
-    reader.Open(bytes);
+    reader.Open(bytes_);
     std::uint64_t takenSeen = 0;
     std::uint64_t storedAtHandOver = 0;
     std::size_t bytesSinceHandOver = 0;
@@ -69,7 +70,7 @@ void LinesAhead::Read(std::string_view bytes) {
       consumed += line.size() + kAssumedLineEndLength;
       if (!sized && consumed >= kSampleBytes) {
         sized = true;
-        SizeForWholeFile(bytes.size(), consumed, lines_, index_);
+        SizeForWholeFile(bytes_.size(), consumed, lines_, index_);
       }
       ring_[stored % kMostLinesAhead] = taken;
       ++stored;
@@ -113,7 +114,7 @@ LinesAhead::Line LinesAhead::Take() {
   return line;
 }
 
-void LinesAhead::Stop() {
+void LinesAhead::Stop(LineList& lines, LineIndex& index) {
   EndThread();
   const auto taken = static_cast<std::int32_t>(takenHere_);
   if (lines_.Count() > taken) {
@@ -121,6 +122,8 @@ void LinesAhead::Stop() {
     index_.KeepFirst(lines_, taken);
     lines_.KeepFirst(taken);
   }
+  lines = std::move(lines_);
+  index = std::move(index_);
 }
 
 void LinesAhead::EndThread() {

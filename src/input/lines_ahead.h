@@ -1,24 +1,26 @@
 // One side's lines, read on a thread of their own ahead of the loader's
-// cycles. The thread splits the side's bytes into lines, stores each in the
-// side's line list and index, and sizes both once it has seen a sample of
-// the file; the loader takes the lines one per cycle, as if it read each
+// cycles. The thread splits the side's bytes into lines, stores each in a
+// line list and index of its own, and sizes both once it has seen a sample
+// of the file; the loader takes the lines one per cycle, as if it read each
 // then, and learns of a line what its counters and its end test need.
 //
 // The thread runs at most kMostLinesAhead lines ahead. When the loader stops
-// before the end (the pair turned binary, a cancel, a failure), Stop leaves
-// the list and index holding exactly the lines taken. A failure the thread
-// meets while storing a line reaches the loader when it takes that line, and
-// never if it stops before.
+// before the end (the pair turned binary, a cancel, a failure), Stop hands
+// over a list and index holding exactly the lines taken. A failure the
+// thread meets while storing a line reaches the loader when it takes that
+// line, and never if it stops before.
 #pragma once
 
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <string_view>
 #include <thread>
 #include <vector>
 
+#include "input/file_bytes.h"
 #include "input/line_index.h"
 #include "input/line_list.h"
 
@@ -32,14 +34,11 @@ class LinesAhead {
     bool last = false;        // no line follows
   };
 
-  // Starts the thread on `bytes`, which must stay where they are, as must
-  // `lines` (whose source they are) and `index`: both belong to the thread
-  // until Stop.
-  LinesAhead(std::string_view bytes, LineList& lines, LineIndex& index);
+  // Starts the thread on the lines of `bytes`; the lines point into them.
+  explicit LinesAhead(std::shared_ptr<const FileBytes> bytes);
   LinesAhead(const LinesAhead&) = delete;
   LinesAhead& operator=(const LinesAhead&) = delete;
-  // Ends the thread if Stop did not; what the list and index hold then is
-  // not defined.
+  // Ends the thread if Stop did not; its lines are lost.
   ~LinesAhead();
 
   // True once every line of the bytes has been taken (at once for no bytes).
@@ -48,9 +47,10 @@ class LinesAhead {
   // Throws what the thread met storing it (LoadFailure, std::bad_alloc).
   [[nodiscard]] Line Take();
 
-  // Ends the thread and forgets the lines stored beyond those taken. Throws
-  // std::bad_alloc only when the index cannot grow for its pending lines.
-  void Stop();
+  // Ends the thread and hands over the lines taken, replacing what `lines`
+  // and `index` held. Throws std::bad_alloc only when the index cannot grow
+  // for its pending lines.
+  void Stop(LineList& lines, LineIndex& index);
 
  private:
   // The ring of lines between the two threads; also how far ahead the
@@ -61,17 +61,25 @@ class LinesAhead {
   static constexpr std::uint64_t kLinesPerHandOver = 8192;
   static constexpr std::size_t kBytesPerHandOver = std::size_t{4} << 20;
 
-  void Read(std::string_view bytes);
+  void Read();
   // The reading thread's hand-over: publishes `stored` and waits for room
   // in the ring if it has none. False once the loader stops it.
   bool HandOver(std::uint64_t stored, std::uint64_t& takenSeen);
   void EndThread();
 
-  LineList& lines_;
-  LineIndex& index_;
+  // What one thread writes for every line lies apart from what the other
+  // reads, so that neither waits for the other's cache lines.
+  static constexpr std::size_t kApart = 128;
+
+  // Set before the thread starts, then only read.
+  std::string_view bytes_;
   std::vector<Line> ring_;  // line n at n % kMostLinesAhead
 
-  std::mutex mutex_;
+  // The thread's own until Stop.
+  alignas(kApart) LineList lines_;
+  LineIndex index_;
+
+  alignas(kApart) std::mutex mutex_;
   std::condition_variable changed_;
   // Under mutex_: how far each side got, as the other may know it.
   std::uint64_t stored_ = 0;
@@ -81,7 +89,7 @@ class LinesAhead {
   std::exception_ptr failure_;  // what ended the thread early
 
   // The loader's own.
-  std::uint64_t takenHere_ = 0;
+  alignas(kApart) std::uint64_t takenHere_ = 0;
   std::uint64_t storedSeen_ = 0;
   bool atEnd_ = false;
 

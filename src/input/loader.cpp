@@ -131,10 +131,10 @@ void RunCycles(PerSide<SideState>& sides, std::int32_t total, Progress& progress
   }
 }
 
-// Ends the sides' line threads, dropping the lines the cycles did not take.
-void StopReadingAhead(PerSide<SideState>& sides) {
+// Ends the sides' line threads; `text` gets the lines the cycles took.
+void StopReadingAhead(PerSide<SideState>& sides, LoadedText& text) {
   for (Side side : kBothSides) {
-    if (sides[side].lines) sides[side].lines->Stop();
+    if (sides[side].lines) sides[side].lines->Stop(text.lines[side], text.index[side]);
   }
 }
 
@@ -159,18 +159,16 @@ void LoadCrLfRule(PerSide<InputFile>& files, Progress& progress, LoadedText& tex
     SideState& state = sides[side];
     state.bytes = files[side].TakeBytes();
     state.remaining = state.length;
-    text.lines[side].SetSource(state.bytes);
   }
   // However the cycles end, the lines they did not take are dropped.
   try {
-    for (Side side : kBothSides)
-      sides[side].lines.emplace(sides[side].bytes->View(), text.lines[side], text.index[side]);
+    for (Side side : kBothSides) sides[side].lines.emplace(sides[side].bytes);
     RunCycles(sides, total, progress, outcome);
   } catch (...) {
-    StopReadingAhead(sides);
+    StopReadingAhead(sides, text);
     throw;
   }
-  StopReadingAhead(sides);
+  StopReadingAhead(sides, text);
 
   if (outcome.binaryMode) progress.SetProgComplete();
 }
