@@ -6,7 +6,6 @@
 
 #include "input/checked_int32.h"
 #include "input/read_next_line.h"
-#include "input/text_reader.h"
 
 namespace qfc {
 namespace {
@@ -32,9 +31,12 @@ void SizeForWholeFile(std::size_t fileBytes, std::uint64_t consumed, LineList& l
 
 }  // namespace
 
-LinesAhead::LinesAhead(std::shared_ptr<const FileBytes> bytes)
-    : bytes_(bytes->View()), ring_(kMostLinesAhead), atEnd_(bytes_.empty()) {
+LinesAhead::LinesAhead(std::shared_ptr<const FileBytes> bytes, Where where)
+    : bytes_(bytes->View()), where_(where), atEnd_(bytes_.empty()) {
   lines_.SetSource(std::move(bytes));
+  reader_.Open(bytes_);
+  if (where_ == Where::Here) return;
+  ring_.resize(kMostLinesAhead);
   try {
     thread_ = std::thread([this] { Read(); });
   } catch (const std::system_error&) {
@@ -45,34 +47,35 @@ LinesAhead::LinesAhead(std::shared_ptr<const FileBytes> bytes)
 
 LinesAhead::~LinesAhead() { EndThread(); }
 
+LinesAhead::Line LinesAhead::StoreNext() {
+  const std::string_view text = reader_.ReadLine();
+  const Line line{ToInt32(text.size()), reader_.AtEndOfStream()};
+  StoreLine(text, lines_, index_);
+  consumed_ += text.size() + kAssumedLineEndLength;
+  if (!sized_ && consumed_ >= kSampleBytes) {
+    sized_ = true;
+    SizeForWholeFile(bytes_.size(), consumed_, lines_, index_);
+  }
+  return line;
+}
+
 void LinesAhead::Read() {
   std::uint64_t stored = 0;
   std::exception_ptr failure;
   try {
-    TextReader reader;
-    reader.Open(bytes_);
     std::uint64_t takenSeen = 0;
     std::uint64_t storedAtHandOver = 0;
     std::size_t bytesSinceHandOver = 0;
-    std::uint64_t consumed = 0;  // as LineCounters::charactersConsumed, but 64-bit
-    bool sized = false;
-    while (!reader.AtEndOfStream()) {
+    while (!reader_.AtEndOfStream()) {
       if (stored - takenSeen == kMostLinesAhead || stored - storedAtHandOver == kLinesPerHandOver ||
           bytesSinceHandOver >= kBytesPerHandOver) {
         if (!HandOver(stored, takenSeen)) return;
         storedAtHandOver = stored;
         bytesSinceHandOver = 0;
       }
-      const std::string_view line = reader.ReadLine();
-      const Line taken{ToInt32(line.size()), reader.AtEndOfStream()};
-      StoreLine(line, lines_, index_);
-      bytesSinceHandOver += line.size();
-      consumed += line.size() + kAssumedLineEndLength;
-      if (!sized && consumed >= kSampleBytes) {
-        sized = true;
-        SizeForWholeFile(bytes_.size(), consumed, lines_, index_);
-      }
-      ring_[stored % kMostLinesAhead] = taken;
+      const Line line = StoreNext();
+      bytesSinceHandOver += static_cast<std::size_t>(line.length);
+      ring_[stored % kMostLinesAhead] = line;
       ++stored;
     }
   } catch (...) {
@@ -96,6 +99,12 @@ bool LinesAhead::HandOver(std::uint64_t stored, std::uint64_t& takenSeen) {
 
 LinesAhead::Line LinesAhead::Take() {
   assert(!atEnd_);
+  if (where_ == Where::Here) {
+    const Line line = StoreNext();
+    ++takenHere_;
+    atEnd_ = line.last;
+    return line;
+  }
   if (takenHere_ == storedSeen_ || takenHere_ % kLinesPerHandOver == 0) {
     std::unique_lock lock(mutex_);
     taken_ = takenHere_;

@@ -1,14 +1,15 @@
-// One side's lines, read on a thread of their own ahead of the loader's
-// cycles. The thread splits the side's bytes into lines, stores each in a
-// line list and index of its own, and sizes both once it has seen a sample
-// of the file; the loader takes the lines one per cycle, as if it read each
-// then, and learns of a line what its counters and its end test need.
+// One side's lines, read either on a thread of their own ahead of the
+// loader's cycles, or on the loader's thread as the cycles take them. The
+// reading splits the side's bytes into lines, stores each in a line list and
+// index of its own, and sizes both once it has seen a sample of the file; the
+// loader takes the lines one per cycle, as if it read each then, and learns
+// of a line what its counters and its end test need.
 //
-// The thread runs at most kMostLinesAhead lines ahead. When the loader stops
+// A thread runs at most kMostLinesAhead lines ahead. When the loader stops
 // before the end (the pair turned binary, a cancel, a failure), Stop hands
-// over a list and index holding exactly the lines taken. A failure the
-// thread meets while storing a line reaches the loader when it takes that
-// line, and never if it stops before.
+// over a list and index holding exactly the lines taken. A failure met while
+// storing a line reaches the loader when it takes that line, and never if it
+// stops before.
 #pragma once
 
 #include <condition_variable>
@@ -23,6 +24,7 @@
 #include "input/file_bytes.h"
 #include "input/line_index.h"
 #include "input/line_list.h"
+#include "input/text_reader.h"
 
 namespace qfc {
 
@@ -34,8 +36,12 @@ class LinesAhead {
     bool last = false;        // no line follows
   };
 
-  // Starts the thread on the lines of `bytes`; the lines point into them.
-  explicit LinesAhead(std::shared_ptr<const FileBytes> bytes);
+  // Where the lines are read: on a thread of their own, or on the loader's
+  // thread as it takes each, with nothing read ahead.
+  enum class Where { OwnThread, Here };
+
+  // Starts reading the lines of `bytes`; the lines point into them.
+  LinesAhead(std::shared_ptr<const FileBytes> bytes, Where where);
   LinesAhead(const LinesAhead&) = delete;
   LinesAhead& operator=(const LinesAhead&) = delete;
   // Ends the thread if Stop did not; its lines are lost.
@@ -62,6 +68,8 @@ class LinesAhead {
   static constexpr std::size_t kBytesPerHandOver = std::size_t{4} << 20;
 
   void Read();
+  // Reads and stores the next line, on whichever thread reads them.
+  [[nodiscard]] Line StoreNext();
   // The reading thread's hand-over: publishes `stored` and waits for room
   // in the ring if it has none. False once the loader stops it.
   bool HandOver(std::uint64_t stored, std::uint64_t& takenSeen);
@@ -73,11 +81,15 @@ class LinesAhead {
 
   // Set before the thread starts, then only read.
   std::string_view bytes_;
+  Where where_;
   std::vector<Line> ring_;  // line n at n % kMostLinesAhead
 
-  // The thread's own until Stop.
+  // The reading thread's own until Stop.
   alignas(kApart) LineList lines_;
   LineIndex index_;
+  TextReader reader_;
+  std::uint64_t consumed_ = 0;  // as LineCounters::charactersConsumed, but 64-bit
+  bool sized_ = false;          // lines_ and index_ sized for the whole file
 
   alignas(kApart) std::mutex mutex_;
   std::condition_variable changed_;

@@ -10,12 +10,14 @@
 // has consumed (counting 2 per line end) at least as much as the chunks have
 // delivered, so the byte reader stays at most one chunk ahead.
 //
-// Splitting, storing and indexing a side's lines is most of the work; each
-// side does it on a thread of its own, a bounded number of lines ahead of the
-// cycles (lines_ahead.h). The cycles take those lines one per side per cycle,
-// so the mode decision, the progress values and the cancel checks fall on the
-// same lines as if the cycle read them itself, and a loop that stops early
-// leaves exactly the lines it took.
+// Splitting, storing and indexing a side's lines is most of the work, so the
+// two sides do it at the same time (lines_ahead.h): the right side's lines
+// are read on a second thread, a bounded number of lines ahead of the cycles,
+// and the left side's on the loader's own thread, as the cycles take them,
+// with the cycles' own work. The cycles take the lines one per side per
+// cycle, so the mode decision, the progress values and the cancel checks fall
+// on the same lines as if the cycle read them itself, and a loop that stops
+// early leaves exactly the lines it took.
 //
 // Both readings of a side are views of its one open file's bytes, which are
 // mapped rather than copied; the lines point into them and keep them. A
@@ -162,7 +164,8 @@ void LoadCrLfRule(PerSide<InputFile>& files, Progress& progress, LoadedText& tex
   }
   // However the cycles end, the lines they did not take are dropped.
   try {
-    for (Side side : kBothSides) sides[side].lines.emplace(sides[side].bytes);
+    sides[Side::Left].lines.emplace(sides[Side::Left].bytes, LinesAhead::Where::Here);
+    sides[Side::Right].lines.emplace(sides[Side::Right].bytes, LinesAhead::Where::OwnThread);
     RunCycles(sides, total, progress, outcome);
   } catch (...) {
     StopReadingAhead(sides, text);

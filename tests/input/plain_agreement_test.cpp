@@ -99,8 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Binary after 40,000 lines, when the lines read ahead of the cycles
         // already take in the LF lines; those repeat the first lines, which
         // stay unique in the index because the cycles read only a few of them.
-        AgreementCase{"BinaryAfterManyLines", Numbered(40'000, "\r\n", 7) + Numbered(100, "\n"),
-                      kCrLfText}),
+        AgreementCase{"BinaryAfterManyLinesOnTheLeft",
+                      Numbered(40'000, "\r\n", 7) + Numbered(100, "\n"), kCrLfText},
+        AgreementCase{"BinaryAfterManyLinesOnTheRight", kCrLfText,
+                      Numbered(40'000, "\r\n", 7) + Numbered(100, "\n")}),
     test::ByName{});
 
 }  // namespace
