@@ -1,5 +1,6 @@
 #include "input/lines_ahead.h"
 
+#include <algorithm>
 #include <cassert>
 #include <new>
 #include <system_error>
@@ -36,7 +37,8 @@ LinesAhead::LinesAhead(std::shared_ptr<const FileBytes> bytes, Where where)
   lines_.SetSource(std::move(bytes));
   reader_.Open(bytes_);
   if (where_ == Where::Here) return;
-  ring_.resize(kMostLinesAhead);
+  // A side has fewer lines than bytes, or one line when it has none.
+  ring_.resize(std::min<std::uint64_t>(kMostLinesAhead, bytes_.size() + 1));
   try {
     thread_ = std::thread([this] { Read(); });
   } catch (const std::system_error&) {
@@ -67,7 +69,7 @@ void LinesAhead::Read() {
     std::uint64_t storedAtHandOver = 0;
     std::size_t bytesSinceHandOver = 0;
     while (!reader_.AtEndOfStream()) {
-      if (stored - takenSeen == kMostLinesAhead || stored - storedAtHandOver == kLinesPerHandOver ||
+      if (stored - takenSeen == ring_.size() || stored - storedAtHandOver == kLinesPerHandOver ||
           bytesSinceHandOver >= kBytesPerHandOver) {
         if (!HandOver(stored, takenSeen)) return;
         storedAtHandOver = stored;
@@ -75,7 +77,7 @@ void LinesAhead::Read() {
       }
       const Line line = StoreNext();
       bytesSinceHandOver += static_cast<std::size_t>(line.length);
-      ring_[stored % kMostLinesAhead] = line;
+      ring_[stored % ring_.size()] = line;
       ++stored;
     }
   } catch (...) {
@@ -92,7 +94,7 @@ bool LinesAhead::HandOver(std::uint64_t stored, std::uint64_t& takenSeen) {
   std::unique_lock lock(mutex_);
   stored_ = stored;
   changed_.notify_all();
-  changed_.wait(lock, [&] { return stopping_ || stored - taken_ < kMostLinesAhead; });
+  changed_.wait(lock, [&] { return stopping_ || stored - taken_ < ring_.size(); });
   takenSeen = taken_;
   return !stopping_;
 }
@@ -117,7 +119,7 @@ LinesAhead::Line LinesAhead::Take() {
       std::rethrow_exception(failure_);
     }
   }
-  const Line line = ring_[takenHere_ % kMostLinesAhead];
+  const Line line = ring_[takenHere_ % ring_.size()];
   ++takenHere_;
   atEnd_ = line.last;
   return line;

@@ -82,7 +82,7 @@ class LinesAhead {
   // Set before the thread starts, then only read.
   std::string_view bytes_;
   Where where_;
-  std::vector<Line> ring_;  // line n at n % kMostLinesAhead
+  std::vector<Line> ring_;  // line n at n % ring_.size()
 
   // The reading thread's own until Stop.
   alignas(kApart) LineList lines_;
