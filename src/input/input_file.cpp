@@ -70,7 +70,17 @@ InputFile InputFile::Open(const std::string& path) {
   file.exists_ = true;
   file.isStream_ = !S_ISREG(status.st_mode) || status.st_size <= 0;
   file.length_ = file.isStream_ ? 0 : static_cast<std::uint64_t>(status.st_size);
+  if (!file.isStream_) {
+    file.device_ = static_cast<std::uint64_t>(status.st_dev);
+    file.inode_ = static_cast<std::uint64_t>(status.st_ino);
+  }
   return file;
+}
+
+bool InputFile::IsSameFileAs(const InputFile& other) const {
+  return fd_ >= 0 && other.fd_ >= 0 && !isStream_ && !other.isStream_ && !held_ &&
+         !other.held_ && device_ == other.device_ && inode_ == other.inode_ &&
+         length_ == other.length_;
 }
 
 InputFile::InputFile(InputFile&& other) noexcept { *this = std::move(other); }
@@ -84,6 +94,8 @@ InputFile& InputFile::operator=(InputFile&& other) noexcept {
     isStream_ = other.isStream_;
     held_ = other.held_;
     length_ = other.length_;
+    device_ = other.device_;
+    inode_ = other.inode_;
     heldBytes_ = std::move(other.heldBytes_);
   }
   return *this;

@@ -46,6 +46,10 @@ class InputFile {
   // True for a regular file of a reported, non-zero size. Its Length is that
   // size; it is read at offsets and never held in memory.
   [[nodiscard]] bool HasLength() const { return !isStream_; }
+  // True when both are the one regular file (the same device and inode,
+  // opened with the same size), whose bytes then need mapping once.
+  [[nodiscard]] bool IsSameFileAs(const InputFile& other) const;
+
   // The reported size, or once HoldWholeStream has run, the bytes held.
   [[nodiscard]] std::uint64_t Length() const { return length_; }
 
@@ -78,6 +82,8 @@ class InputFile {
   bool isStream_ = false;
   bool held_ = false;
   std::uint64_t length_ = 0;
+  std::uint64_t device_ = 0;  // of a regular file
+  std::uint64_t inode_ = 0;   // of a regular file
   std::vector<char, HugePageAllocator<char>> heldBytes_;
 };
 

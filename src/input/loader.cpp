@@ -159,7 +159,9 @@ void LoadCrLfRule(PerSide<InputFile>& files, Progress& progress, LoadedText& tex
                                         CheckedMultiply(2, sides[Side::Left].length));
   for (Side side : kBothSides) {
     SideState& state = sides[side];
-    state.bytes = files[side].TakeBytes();
+    // A file compared with itself is mapped once for both sides.
+    const bool sameFile = side == Side::Right && files[side].IsSameFileAs(files[Side::Left]);
+    state.bytes = sameFile ? sides[Side::Left].bytes : files[side].TakeBytes();
     state.remaining = state.length;
   }
   // However the cycles end, the lines they did not take are dropped.

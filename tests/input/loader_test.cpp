@@ -179,6 +179,43 @@ TEST(LoadFilesChunkTest, LinesLongerThanAChunkMakeThePairBinary) {
   }
 }
 
+// Which second name counts as the first file itself, whose bytes are then
+// mapped once; and that such a pair loads as two equal sides.
+TEST(SameFileTest, OnlyTheOneFileUnderAnyNameIsTheSame) {
+  test::TempFiles files;
+  const std::string text = "alpha\r\nbeta\r\n";
+  const std::string path = files.Write("file", text);
+  const std::string copy = files.Write("copy", text);
+  const std::filesystem::path dir = std::filesystem::path(path).parent_path();
+  std::filesystem::create_hard_link(path, dir / "hard");
+  std::filesystem::create_symlink(path, dir / "soft");
+  const struct {
+    const char* name;
+    std::string second;
+    bool same;
+  } cases[] = {
+      {"TheSamePath", path, true},
+      {"AHardLink", (dir / "hard").string(), true},
+      {"ASymbolicLink", (dir / "soft").string(), true},
+      {"ACopy", copy, false},
+      {"AnEmptyFile", files.Write("empty", ""), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    PerSide<InputFile> opened = OpenInputFiles({{path, c.second}});
+    EXPECT_EQ(opened[Side::Right].IsSameFileAs(opened[Side::Left]), c.same);
+    test::ProgressDouble progress;
+    LoadedText loaded;
+    const LoadOutcome outcome = LoadFiles(opened, LineEndMode::CrLf, progress, loaded);
+    ASSERT_FALSE(outcome.binaryMode || outcome.failure);
+    if (!c.same) continue;
+    for (Side side : kBothSides) {
+      ASSERT_EQ(loaded.lines[side].Count(), 2);
+      EXPECT_EQ(loaded.lines[side].Line(2), "beta");
+    }
+  }
+}
+
 TEST(LoadFilesProgressTest, TwoEmptyFilesTakeOneCycleAndOneCancelQuestion) {
   test::TempFiles files;
   PerSide<InputFile> opened = OpenInputFiles({{files.Write("l", ""), files.Write("r", "")}});
