@@ -358,7 +358,7 @@ TEST(FindDialogTest, TheCloseBoxOnlyHidesTheDialog) {
 }
 
 // Find opened again and again, each time from another focused control: the
-// side it searches, its text and the part of that text selected ("R two [two]").
+// side it searches, its text and which of that text is selected ("R two [two]").
 TEST(FindDialogTest, TakesOverTheFocusedGridsSideAndAnySelectedText) {
   Wired w;
   for (const char* text : {"one", "two", "three"}) w.Add(text, text);
